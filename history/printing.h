@@ -1,0 +1,16 @@
+// The "Print" command (Command1) on the system's default printer.
+#pragma once
+
+#include <QFont>
+
+#include "window/clock.h"
+#include "window/controls.h"
+
+namespace vimbo {
+
+// Prints the tape in `tapeFont` under the dated title; returns quietly, with the focus in
+// txtInput, when there is no printer or the printer refuses the job.
+void PrintTapeOnDefaultPrinter(WindowControls& controls, const Clock& clock,
+                               const QFont& tapeFont);
+
+}  // namespace vimbo

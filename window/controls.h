@@ -1,0 +1,71 @@
+// The few operations the window's actions need of its controls. The actions work on these
+// interfaces only: the Qt widgets are one binding, the tests' plain fakes another.
+#pragma once
+
+#include <QString>
+
+namespace vimbo {
+
+// A text box (txtOutput, txtdec, Text1): holds and shows exactly the string set.
+class TextBox {
+public:
+    virtual ~TextBox() = default;
+    virtual QString text() const = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
+// The input line txtInput: a text box that can take the focus and place its caret.
+// Caret positions count UTF-16 code units, as QString::size() does.
+class InputLine : public TextBox {
+public:
+    virtual void giveFocus() = 0;  // the caret does not move
+    virtual void setCaretPosition(int position) = 0;  // nothing selected afterwards
+};
+
+// A label's caption (lblDRG, the store of the angle mode).
+class Label {
+public:
+    virtual ~Label() = default;
+    virtual QString caption() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+};
+
+// The check box Check1: 1 when ticked, 0 when not.
+class CheckBox {
+public:
+    virtual ~CheckBox() = default;
+    virtual int value() const = 0;
+};
+
+// The history tape list1: its whole text, stored exactly as set (CR LF pairs and lone CRs
+// included). Its length counts UTF-16 code units, the same units as the character
+// indices of its page layout.
+class Tape {
+public:
+    virtual ~Tape() = default;
+    virtual QString wholeText() const = 0;
+    virtual void setWholeText(const QString& text) = 0;
+    virtual int length() const { return static_cast<int>(wholeText().size()); }
+};
+
+// The main window frmMain itself: its mouse pointer and one round of pending events.
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+    virtual void setBusyPointer(bool busy) = 0;
+    virtual void processPendingEvents() = 0;
+};
+
+// The window model: every field of the main window's state, as its controls.
+struct WindowControls {
+    InputLine& txtInput;
+    TextBox& txtOutput;
+    TextBox& txtdec;
+    TextBox& Text1;
+    Tape& list1;
+    Label& lblDRG;
+    CheckBox& Check1;
+    WindowHost& frmMain;
+};
+
+}  // namespace vimbo
