@@ -1,0 +1,20 @@
+#include "history/grand_total.h"
+
+namespace vimbo {
+
+namespace {
+const QString kSeparator = QStringLiteral("****************");
+}
+
+void GrandTotalCommand(WindowControls& controls) {
+    controls.txtInput.giveFocus();  // only the focus: the caret stays where it was
+    const QString total = controls.Text1.text();
+    if (total.isEmpty()) {
+        return;
+    }
+    // Two separate whole-text replacements; the lone CR gives the empty line before the total.
+    controls.list1.setWholeText(controls.list1.wholeText() + u'\r' + total + QStringLiteral(" GT"));
+    controls.list1.setWholeText(controls.list1.wholeText() + QStringLiteral("\r\n") + kSeparator);
+}
+
+}  // namespace vimbo
