@@ -1,0 +1,67 @@
+// The steps of EvaluateExpression shared between the reduction loop (evaluator.cpp) and
+// the functions, postfix signs and commands (functions.cpp). Internal to the engine.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/expression_text.h"
+
+namespace vimbo::detail {
+
+// Groups and function calls nest by recursion; beyond this depth an evaluation ends in
+// "Error". It bounds the stack and the memory (every level holds a copy of its inner text)
+// far beyond anything typed by hand.
+inline constexpr int kMaxNestingDepth = 100;
+
+struct EvalContext {
+    std::string_view previousOutput;
+    std::string_view angleMode;
+    int depth = 0;
+};
+
+// Unbalanced parentheses: only the outermost call reports it as "Syntax error".
+class SyntaxFailure : public std::exception {
+public:
+    const char* what() const noexcept override { return "syntax error"; }
+};
+
+// Raises the engine's error that every failure other than a syntax failure becomes.
+[[noreturn]] void Fail();
+
+// One whole evaluation; raises on failure.
+std::string EvaluateOrRaise(std::string_view text, const EvalContext& context);
+
+// A group's inner text or a function's argument, evaluated one level deeper. Returns a
+// text that IsPlainNumber accepts; raises otherwise.
+std::string EvaluateNested(std::string_view inner, const EvalContext& context);
+
+// closeOf[p] is the position of the ")" closing the "(" at p, 0 when there is none.
+using PairTable = std::vector<std::int32_t>;
+
+// Remembers, across the passes of one call, which function names are known to be absent:
+// rewriting only ever writes numbers, so an absent name never appears later.
+struct FunctionSearch {
+    std::array<bool, 12> absent{};
+};
+
+// Evaluates one function call and rewrites it; false when the text calls none.
+bool FunctionStep(ExpressionText& text, const PairTable& closeOf, const EvalContext& context,
+                  FunctionSearch& search);
+
+// A text with no operator left: "!" first, then "%", whatever their written order.
+void LoneOperandRule(ExpressionText& text);
+
+// ">roundto(" then ">frac", looked for in the normalised text; `expression` is a plain number.
+std::string ApplyPostfixCommands(std::string_view normalised, std::string expression);
+
+// Value of an operand text as ScanOperand delimited it, its postfix signs applied: for "^"
+// the per cent first and then the factorial, for the other operators the other way round.
+double OperandValue(std::string_view operand, bool endsWithPercent, bool endsWithFactorial,
+                    bool forPower);
+
+}  // namespace vimbo::detail
