@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The vimbo-eval program as scripts use it: arguments, standard input, exit status.
+set -u
+eval_bin="$1"
+failures=0
+passes=0
+
+check() {  # name, expected output, expected status, command...
+  local name="$1" expected="$2" want_status="$3"
+  shift 3
+  local got status
+  got="$("$@" 2>/dev/null)"
+  status=$?
+  if [ "$got" != "$expected" ] || [ "$status" != "$want_status" ]; then
+    echo "FAIL $name: got [$got] status $status, expected [$expected] status $want_status"
+    failures=$((failures + 1))
+  else
+    echo "ok   $name"
+    passes=$((passes + 1))
+  fi
+}
+
+check arguments $'14\n6' 0 "$eval_bin" '2+3*4' '2(3)'
+check ans-chain $'5\n10' 0 "$eval_bin" '2+3' 'ans*2'
+check ans-option '25' 0 "$eval_bin" --ans 12.5 'ans*2'
+check angle '1' 0 "$eval_bin" --angle RAD 'sin(pi/2)'
+check failure-status $'Error\n2' 1 "$eval_bin" '1/0' '2'
+check syntax-error 'Syntax error' 1 "$eval_bin" '2+3)'
+check negative-expression '-3' 0 "$eval_bin" '-5+2'
+check double-minus-expression '5.0' 0 "$eval_bin" '--5.0'
+check after-double-dash '-2' 0 "$eval_bin" -- '--angle'
+check decimals $'0.33\n0.99' 0 "$eval_bin" --decimals '1/3' 'ans*3'
+check stdin-lines $'5\n\n10\nError' 1 sh -c "printf '2+3\n\nans*2\n   \n' | '$eval_bin'"
+check stdin-crlf $'5\n6' 0 sh -c "printf '2+3\r\n3*2\r\n' | '$eval_bin'"
+check stdin-last-line-without-end $'1\n2' 0 sh -c "printf '1\n2' | '$eval_bin'"
+check bad-angle '' 2 "$eval_bin" --angle TURNS '1'
+check unknown-option '' 2 "$eval_bin" --frobnicate
+check missing-value '' 2 "$eval_bin" --ans
+check version "vimbo-eval $("$eval_bin" --version | cut -d' ' -f2)" 0 "$eval_bin" --version
+
+usage_line="$("$eval_bin" --bogus 2>&1 >/dev/null)"
+if [ "$(printf '%s\n' "$usage_line" | wc -l)" -ne 1 ]; then
+  echo "FAIL usage message is not one line: [$usage_line]"
+  failures=$((failures + 1))
+else
+  passes=$((passes + 1))
+fi
+if ! "$eval_bin" --help | grep -q -- '--angle'; then
+  echo "FAIL --help does not describe --angle"
+  failures=$((failures + 1))
+else
+  passes=$((passes + 1))
+fi
+
+# A person typing: each answer appears before the next line is written.
+fifo_dir="$(mktemp -d)"
+trap 'rm -rf "$fifo_dir"' EXIT
+mkfifo "$fifo_dir/in" "$fifo_dir/out"
+"$eval_bin" <"$fifo_dir/in" >"$fifo_dir/out" &
+exec 3>"$fifo_dir/in" 4<"$fifo_dir/out"
+echo '6*7' >&3
+if read -r -t 10 answer <&4 && [ "$answer" = 42 ]; then
+  echo "ok   interactive-answer-flushed"
+  passes=$((passes + 1))
+else
+  echo "FAIL interactive: no answer to the first line while the input stays open"
+  failures=$((failures + 1))
+fi
+exec 3>&- 4<&-
+wait
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

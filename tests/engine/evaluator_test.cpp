@@ -1,0 +1,117 @@
+// The evaluator's behaviour beyond the golden cases: limits, long inputs, robustness.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "engine/evaluator.h"
+#include "engine/evaluator_steps.h"
+#include "engine/operand_text.h"
+
+namespace {
+
+std::string Evaluate(const std::string& text, const std::string& ans = "",
+                     const std::string& angle = "DEG") {
+    return vimbo::EvaluateExpression(text, ans, angle);
+}
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string out;
+    out.reserve(piece.size() * static_cast<std::size_t>(times));
+    for (int i = 0; i < times; ++i) {
+        out += piece;
+    }
+    return out;
+}
+
+std::string Nested(int depth, const std::string& inner) {
+    return Repeat("(", depth) + inner + Repeat(")", depth);
+}
+
+TEST(NestingLimit, GroupsUpToTheLimitEvaluate) {
+    EXPECT_EQ(Evaluate(Nested(vimbo::detail::kMaxNestingDepth, "1+1")), "2");
+}
+
+TEST(NestingLimit, OneLevelBeyondTheLimitIsAnError) {
+    EXPECT_EQ(Evaluate(Nested(vimbo::detail::kMaxNestingDepth + 1, "1+1")), "Error");
+}
+
+TEST(NestingLimit, HundredThousandOpenParenthesesEndInError) {
+    EXPECT_EQ(Evaluate(Repeat("(", 100000) + "1"), "Error");
+}
+
+TEST(NestingLimit, NestedFunctionsCountTowardsTheLimit) {
+    EXPECT_EQ(Evaluate(Repeat("abs(", 50) + "-4" + Repeat(")", 50)), "4");
+    EXPECT_EQ(Evaluate(Repeat("abs(", 150) + "-4"), "Error");
+}
+
+TEST(NestingLimit, AnsReferringToItselfEndsInError) {
+    // "ans" is substituted again by every nested call, without end.
+    EXPECT_EQ(Evaluate("ans", "ans"), "Error");
+}
+
+TEST(LongInput, SumOfAsManyOnesAsTheInputLineHolds) {
+    // 16,384 ones fill the 32,767 characters of the window's input line.
+    EXPECT_EQ(Evaluate("1" + Repeat("+1", 16383)), "16384");
+}
+
+TEST(LongInput, AlternatingSignsAndProducts) {
+    EXPECT_EQ(Evaluate("0" + Repeat("+2*3-5", 5000)), "5000");
+    EXPECT_EQ(Evaluate(Repeat("(1)", 3000)), "1");
+}
+
+TEST(LongInput, LongerThanTheInputLineStillCompletes) {
+    EXPECT_EQ(Evaluate("1" + Repeat("+1", 60000)), "60001");
+}
+
+TEST(LongInput, RoundingAfterEveryStepAccumulates) {
+    // Every intermediate sum is written back with 15 significant digits.
+    EXPECT_EQ(Evaluate("1E+15" + Repeat("+0.4", 10)), "1E+15");
+}
+
+TEST(AngleMode, AnUnknownModeFailsTrigonometryOnly) {
+    EXPECT_EQ(Evaluate("sin(30)", "", "TURNS"), "Error");
+    EXPECT_EQ(Evaluate("2+2", "", "TURNS"), "4");
+}
+
+TEST(Context, RecursiveCallsSeeTheSameContext) {
+    EXPECT_EQ(Evaluate("(sin(ans))", "90"), "1");
+    EXPECT_EQ(Evaluate("(sin(pi/2))", "", "RAD"), "1");
+    EXPECT_EQ(Evaluate("abs(cos(200))", "", "GRAD"), "1");
+}
+
+bool IsFractionText(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos || slash == 0 || slash + 1 == text.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i != slash && !(c >= '0' && c <= '9') && !(i == 0 && c == '-')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(Robustness, RandomTextsGiveOneOfTheResultForms) {
+    const std::string alphabet = "0123456789.,+-*/^()%!eE >pimodsinlgqrtabcxf";
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 24);
+    for (int n = 0; n < 20000; ++n) {
+        std::string text;
+        for (int i = length(random); i > 0; --i) {
+            text.push_back(alphabet[pick(random)]);
+        }
+        const std::string result = Evaluate(text);
+        ASSERT_FALSE(result.empty()) << text;
+        const bool valid = result == "Error" || result == "Syntax error" ||
+                           vimbo::IsPlainNumber(result) || IsFractionText(result);
+        ASSERT_TRUE(valid) << "[" << text << "] gave [" << result << "]";
+        ASSERT_EQ(result.find("inf"), std::string::npos) << text;
+        ASSERT_EQ(result.find("nan"), std::string::npos) << text;
+    }
+}
+
+}  // namespace
