@@ -1,0 +1,47 @@
+#include "window/startup.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include "window/centre_on_screen.h"
+#include "window/main_window.h"
+#include "window/picture_window.h"
+
+namespace vimbo {
+
+void ExecModally(QDialog& window) {
+    window.exec();
+}
+
+bool IsPictureDay(const CalendarDate& date) {
+    return date.day % 5 == 0;
+}
+
+void LoadMainWindow(const Clock& clock, const ShowModally& showModally) {
+    // The tape's rich-text control needs no registration here: it is an ordinary Qt widget,
+    // linked into the program, so the load step starts with the date.
+    if (!IsPictureDay(clock.today())) {
+        return;
+    }
+    PictureWindow form1;  // created here and discarded once "X" has closed it
+    showModally(form1);
+}
+
+void ShowMainWindow(QWidget& frmMain) {
+    CentreOnScreen(frmMain);
+    frmMain.show();
+    frmMain.raise();
+    frmMain.activateWindow();
+    if (auto* const input = frmMain.findChild<QWidget*>(QStringLiteral("txtInput"))) {
+        input->setFocus();
+    }
+}
+
+std::unique_ptr<MainWindow> StartCalculator(const Clock& clock, const ShowModally& showModally) {
+    auto frmMain = std::make_unique<MainWindow>(clock);
+    LoadMainWindow(clock, showModally);
+    ShowMainWindow(*frmMain);
+    return frmMain;
+}
+
+}  // namespace vimbo
