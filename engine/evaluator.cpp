@@ -76,14 +76,30 @@ std::size_t ClosingOf(const std::string& text, std::size_t open) {
 // One forward pass; the cursor only moves forward past what it handled.
 void InsertImplicitMultiplication(std::string& text) {
     const auto at = [&text](std::size_t pos) { return text[pos - 1]; };  // 1-based
-    const auto findAfter = [&text](char c, std::size_t cursor) -> std::size_t {
-        const std::size_t found = text.find(c, cursor);  // 0-based index cursor = position + 1
-        return found == std::string::npos ? 0 : found + 1;
-    };
+    // The next "(" and ")" after the cursor, kept between steps so that the pass stays
+    // linear on long texts: a position is searched again only once the cursor passed it.
+    constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
     std::size_t cursor = 0;
+    std::size_t open = kUnknown;
+    std::size_t close = kUnknown;
+    const auto next = [&](char c, std::size_t& cached) {
+        if (cached == kUnknown || (cached != 0 && cached <= cursor)) {
+            const std::size_t found = text.find(c, cursor);  // index cursor = position + 1
+            cached = found == std::string::npos ? 0 : found + 1;
+        }
+        return cached;
+    };
+    const auto insert = [&](std::size_t index, std::string_view what) {
+        text.insert(index, what);
+        for (std::size_t* cached : {&open, &close}) {
+            if (*cached != kUnknown && *cached != 0 && *cached > index) {
+                *cached += what.size();
+            }
+        }
+    };
     while (true) {
-        const std::size_t open = findAfter('(', cursor);
-        const std::size_t close = findAfter(')', cursor);
+        next('(', open);
+        next(')', close);
         if (open == 0 && close == 0) {
             return;
         }
@@ -93,24 +109,26 @@ void InsertImplicitMultiplication(std::string& text) {
             }
             cursor = close;
             if (close < text.size() && (IsDigit(at(close + 1)) || at(close + 1) == '(')) {
-                text.insert(close, 1, '*');
+                insert(close, "*");
             }
             continue;
         }
         cursor = open;
         const char before = at(open - 1);
         if (IsDigit(before) || before == ')') {
-            text.insert(open - 1, 1, '*');
+            insert(open - 1, "*");
         } else if (before == '-') {
             const char beforeSign = open >= 3 ? at(open - 2) : '\0';
             if (open == 2 || (beforeSign != '*' && beforeSign != '/')) {
-                text.insert(open - 1, "1*");
-            } else if (const std::size_t close = ClosingOf(text, open); close != 0) {
+                insert(open - 1, "1*");
+            } else if (const std::size_t end = ClosingOf(text, open); end != 0) {
                 // 2*-(3+4) becomes 2*(-1*(3+4)); the operator in front stays.
                 std::string group = "(-1*";
-                group.append(text, open - 1, close - open + 1);
+                group.append(text, open - 1, end - open + 1);
                 group.push_back(')');
-                text.replace(open - 2, close - open + 2, group);
+                text.replace(open - 2, end - open + 2, group);
+                open = kUnknown;
+                close = kUnknown;
             }
         }
     }
@@ -394,8 +412,8 @@ std::string EvaluateExpression(std::string_view text, std::string_view previousO
         return "Error";
     } catch (const std::bad_alloc&) {
         return "Error";  // an input too large to rewrite in memory
-    } catch (const std::length_error&) {
-        return "Error";
+    } catch (const std::exception&) {
+        return "Error";  // e.g. a text longer than a string can hold
     }
 }
 
