@@ -46,7 +46,6 @@ PictureWindow::PictureWindow(QWidget* parent)
     image1_->setPixmap(QPixmap(QStringLiteral(":/pictures/form1_picture.bmp")));
     image1_->setFrameShape(QFrame::Box);
     image1_->setLineWidth(kImageBorder);
-    image1_->setContentsMargins(0, 0, 0, 0);
     image1_->setAlignment(Qt::AlignCenter);
     image1_->resize(TwipsToPixels(kImageWidth), TwipsToPixels(kImageHeight));
     image1_->setAccessibleName(tr("Vimbo Calculator picture"));

@@ -30,6 +30,7 @@ void LoadMainWindow(const Clock& clock, const ShowModally& showModally) {
 void ShowMainWindow(QWidget& frmMain) {
     CentreOnScreen(frmMain);
     frmMain.show();
+    CentreOnScreen(frmMain);  // again, now that the frame around the window may be known
     frmMain.raise();
     frmMain.activateWindow();
     if (auto* const input = frmMain.findChild<QWidget*>(QStringLiteral("txtInput"))) {
