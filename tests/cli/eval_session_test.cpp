@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<std::string> Run(vimbo::EvalOptions options, const std::vector<std::string>& lines,
+std::vector<std::string> RunLines(vimbo::EvalOptions options, const std::vector<std::string>& lines,
                              bool* anyFailure = nullptr) {
     vimbo::EvalSession session(std::move(options));
     std::vector<std::string> results;
@@ -21,32 +21,32 @@ std::vector<std::string> Run(vimbo::EvalOptions options, const std::vector<std::
 }
 
 TEST(EvalSession, AnsIsThePreviousResult) {
-    EXPECT_EQ(Run({}, {"2+3", "ans*2", "ans-1"}),
+    EXPECT_EQ(RunLines({}, {"2+3", "ans*2", "ans-1"}),
               (std::vector<std::string>{"5", "10", "9"}));
 }
 
 TEST(EvalSession, AnsOptionGivesTheOneBeforeTheFirst) {
     vimbo::EvalOptions options;
     options.previousOutput = "12.5";
-    EXPECT_EQ(Run(options, {"ans*2"}), std::vector<std::string>{"25"});
+    EXPECT_EQ(RunLines(options, {"ans*2"}), std::vector<std::string>{"25"});
 }
 
 TEST(EvalSession, EmptyLineGivesEmptyLineAndKeepsAns) {
     bool failed = true;
-    EXPECT_EQ(Run({}, {"7", "", "ans+1"}, &failed),
+    EXPECT_EQ(RunLines({}, {"7", "", "ans+1"}, &failed),
               (std::vector<std::string>{"7", "", "8"}));
     EXPECT_FALSE(failed);
 }
 
 TEST(EvalSession, LineOfBlanksIsEvaluated) {
     bool failed = false;
-    EXPECT_EQ(Run({}, {"   "}, &failed), std::vector<std::string>{"Error"});
+    EXPECT_EQ(RunLines({}, {"   "}, &failed), std::vector<std::string>{"Error"});
     EXPECT_TRUE(failed);
 }
 
 TEST(EvalSession, FailureAfterFailureTextInAns) {
     bool failed = false;
-    EXPECT_EQ(Run({}, {"2)(3", "ans+1"}, &failed),
+    EXPECT_EQ(RunLines({}, {"2)(3", "ans+1"}, &failed),
               (std::vector<std::string>{"Syntax error", "Error"}));
     EXPECT_TRUE(failed);
 }
@@ -54,13 +54,13 @@ TEST(EvalSession, FailureAfterFailureTextInAns) {
 TEST(EvalSession, AngleModeIsPassedOn) {
     vimbo::EvalOptions options;
     options.angleMode = "GRAD";
-    EXPECT_EQ(Run(options, {"cos(200)", "atn(1)"}), (std::vector<std::string>{"-1", "50"}));
+    EXPECT_EQ(RunLines(options, {"cos(200)", "atn(1)"}), (std::vector<std::string>{"-1", "50"}));
 }
 
 TEST(EvalSession, DecimalsFormatTheResultAndAnsSeesTheFormattedText) {
     vimbo::EvalOptions options;
     options.decimals = true;
-    EXPECT_EQ(Run(options, {"1/3", "ans*3", "10^20", "1/0", "0.75>frac"}),
+    EXPECT_EQ(RunLines(options, {"1/3", "ans*3", "10^20", "1/0", "0.75>frac"}),
               (std::vector<std::string>{"0.33", "0.99", "100000000000000000000.00", "Error",
                                         "3/4"}));
 }

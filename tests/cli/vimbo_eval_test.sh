@@ -28,7 +28,7 @@ check failure-status $'Error\n2' 1 "$eval_bin" '1/0' '2'
 check syntax-error 'Syntax error' 1 "$eval_bin" '2+3)'
 check negative-expression '-3' 0 "$eval_bin" '-5+2'
 check double-minus-expression '5.0' 0 "$eval_bin" '--5.0'
-check after-double-dash '-2' 0 "$eval_bin" -- '--angle'
+check after-double-dash 'Error' 1 "$eval_bin" -- '--help'
 check decimals $'0.33\n0.99' 0 "$eval_bin" --decimals '1/3' 'ans*3'
 check stdin-lines $'5\n\n10\nError' 1 sh -c "printf '2+3\n\nans*2\n   \n' | '$eval_bin'"
 check stdin-crlf $'5\n6' 0 sh -c "printf '2+3\r\n3*2\r\n' | '$eval_bin'"
