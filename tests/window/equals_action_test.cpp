@@ -1,0 +1,294 @@
+// The Equals action and the Enter hook, on plain fakes of the controls.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fake_controls.h"
+#include "window/equals_action.h"
+
+namespace vimbo {
+namespace {
+
+using testing::FakeWindow;
+
+const QString kEntryEnd = QStringLiteral("\r\n****************\r\n");
+
+void Evaluate(FakeWindow& w, const QString& input, int check) {
+    w.Check1.checked = check;
+    w.txtInput.type(input);
+    EqualsAction(w.controls);
+}
+
+TEST(EqualsOrder, StepsRunInTheirOrder) {
+    FakeWindow w;
+    w.txtInput.type(QStringLiteral("2+3"));
+    EqualsAction(w.controls);
+    const QStringList expected{
+        "txtdec = ",   "busy",      "events",    "txtOutput = 5", "default pointer",
+        "events",      "list1 set", "list1 set", "list1 set",     "list1 set",
+        "txtInput = ", "Text1 = 5", "focus",     "caret 0",
+    };
+    EXPECT_EQ(w.log, expected);
+}
+
+TEST(EqualsOrder, TapeIsReplacedWholeFourTimes) {
+    FakeWindow w;
+    w.list1.setWholeText(QStringLiteral("old\r\n"));
+    w.list1.writes.clear();
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    const QStringList expected{
+        "old\r\n2+3",
+        "old\r\n2+3\r\n=",
+        "old\r\n2+3\r\n=\r\n5",
+        "old\r\n2+3\r\n=\r\n5\r\n****************\r\n",
+    };
+    EXPECT_EQ(w.list1.writes, expected);
+}
+
+TEST(EqualsOrder, TwoDecimalsPatternComesFromCheckBox) {
+    FakeWindow w;
+    Evaluate(w, QStringLiteral("2+3"), 1);
+    EXPECT_EQ(w.log.first(), QStringLiteral("txtdec = 0.00"));
+    EXPECT_EQ(w.txtdec.text(), QStringLiteral("0.00"));
+}
+
+TEST(EqualsOrder, OnlyValueOneCountsAsTicked) {
+    FakeWindow w;
+    Evaluate(w, QStringLiteral("2+3"), 2);  // a grey (indeterminate) box
+    EXPECT_EQ(w.txtdec.text(), QString());
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("5"));
+}
+
+TEST(EqualsEmptyInput, OnlyTheFocusMoves) {
+    FakeWindow w;
+    w.txtdec.setText(QStringLiteral("0.00"));
+    w.txtOutput.setText(QStringLiteral("7"));
+    w.Text1.setText(QStringLiteral("7"));
+    w.list1.setWholeText(QStringLiteral("tape"));
+    w.log.clear();
+    Evaluate(w, QString(), 0);
+    EXPECT_EQ(w.log, QStringList({"focus", "caret 0"}));
+    EXPECT_EQ(w.txtdec.text(), QStringLiteral("0.00"));
+    EXPECT_EQ(w.frmMain.rounds, 0);
+}
+
+TEST(EqualsTape, TwoEntriesToTheCharacter) {
+    FakeWindow w;
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    Evaluate(w, QStringLiteral("4*5"), 0);
+    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd + "4*5\r\n=\r\n20" + kEntryEnd);
+}
+
+TEST(EqualsTape, BlanksAreRecorded) {
+    FakeWindow w;
+    Evaluate(w, QStringLiteral("   "), 0);
+    EXPECT_EQ(w.list1.wholeText(), "   \r\n=\r\nError" + kEntryEnd);
+}
+
+struct Step {
+    const char* input;
+    int check;
+};
+
+struct FlowCase {
+    const char* name;
+    std::vector<Step> steps;
+    const char* output;
+    const char* total;
+};
+
+class EqualsFlowTest : public ::testing::TestWithParam<FlowCase> {};
+
+TEST_P(EqualsFlowTest, ShowsResultAndTotal) {
+    const FlowCase& c = GetParam();
+    FakeWindow w;
+    for (const Step& step : c.steps) {
+        Evaluate(w, QString::fromUtf8(step.input), step.check);
+    }
+    EXPECT_EQ(w.txtOutput.text(), QString::fromUtf8(c.output));
+    EXPECT_EQ(w.Text1.text(), QString::fromUtf8(c.total));
+    EXPECT_EQ(w.txtInput.text(), QString());
+    EXPECT_EQ(w.txtInput.caret, 0);
+    EXPECT_TRUE(w.txtInput.hasFocus);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, EqualsFlowTest,
+    ::testing::Values(
+        FlowCase{"TwoDecimalsOnNewWindow", {{"2+3", 1}}, "5.00", "5.00"},
+        FlowCase{"PlainResultsAdd", {{"2+3", 0}, {"4*5", 0}}, "20", "25"},
+        FlowCase{"ThirdsShownRounded", {{"1/3", 1}, {"1/3", 1}, {"1/3", 1}}, "0.33", "0.99"},
+        FlowCase{"WholeResultGetsTwoDecimals",
+                 {{"1/3", 1}, {"1/3", 1}, {"1/3", 1}, {"2", 1}},
+                 "2.00",
+                 "2.99"},
+        FlowCase{"OptionClearedAppliesToTotal",
+                 {{"1/3", 1}, {"1/3", 1}, {"1/3", 1}, {"1", 0}},
+                 "1",
+                 "1.99"},
+        FlowCase{"AnsSeesFormattedOutput", {{"1/3", 1}, {"ans*3", 1}}, "0.99", "1.32"},
+        FlowCase{"BlanksGiveErrorAndZeroTotal", {{"   ", 0}}, "Error", "0"},
+        FlowCase{"BlanksWithOptionGiveZeroTotal", {{"   ", 1}}, "Error", "0.00"},
+        FlowCase{"ErrorUnchangedUnderPattern", {{"1/0", 1}}, "Error", "0.00"},
+        FlowCase{"SyntaxErrorUnchangedUnderPattern", {{"2)", 1}}, "Syntax error", "0.00"},
+        FlowCase{"SyntaxErrorWithoutPattern", {{"2)", 0}}, "Syntax error", "0"},
+        FlowCase{"FractionAddsWholePart", {{"0.75>frac", 0}}, "3/4", "3"},
+        FlowCase{"FractionUnchangedUnderPattern", {{"0.75>frac", 1}}, "3/4", "3.00"},
+        FlowCase{"SumOfTenths", {{"0.1+0.2", 0}}, "0.3", "0.3"},
+        FlowCase{"LargePowerExponentForm", {{"10^20", 0}}, "1E+20", "1E+20"},
+        FlowCase{"LargePowerInFull",
+                 {{"10^20", 1}},
+                 "100000000000000000000.00",
+                 "100000000000000000000.00"},
+        FlowCase{"SineInDegrees", {{"sin(30)", 0}}, "0.5", "0.5"},
+        FlowCase{"SineInDegreesTwoDecimals", {{"sin(30)", 1}}, "0.50", "0.50"},
+        FlowCase{"NegativeRoundingToZero", {{"-0.001", 1}}, "0.00", "0.00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct EditedTotalCase {
+    const char* name;
+    const char* total;
+    const char* input;
+    const char* expectedTotal;
+};
+
+class EditedTotalTest : public ::testing::TestWithParam<EditedTotalCase> {};
+
+TEST_P(EditedTotalTest, ReadsTotalAsEdited) {
+    const EditedTotalCase& c = GetParam();
+    FakeWindow w;
+    w.Text1.setText(QString::fromUtf8(c.total));
+    Evaluate(w, QString::fromUtf8(c.input), 0);
+    EXPECT_EQ(w.Text1.text(), QString::fromUtf8(c.expectedTotal));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GrandTotal, EditedTotalTest,
+    ::testing::Values(EditedTotalCase{"EditedNumber", "100", "5", "105"},
+                      EditedTotalCase{"CommaEndsEditedNumber", "1,000", "5", "6"},
+                      EditedTotalCase{"TextReadsAsZero", "abc", "5", "5"},
+                      EditedTotalCase{"ErrorTotalStartsOver", "Error", "5", "5"},
+                      EditedTotalCase{"TotalBeyondRangeIsError", "1e999", "5", "Error"},
+                      EditedTotalCase{"NegativeTotalBeyondRangeIsError", "-1e999", "5", "Error"},
+                      EditedTotalCase{"SumBeyondRangeIsError", "1.7E+308", "1.7E+308", "Error"},
+                      EditedTotalCase{"OppositeLargeValuesCancel", "-1.7E+308", "1.7E+308", "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EqualsGrandTotal, ErrorTotalKeepsTapeAndOutput) {
+    FakeWindow w;
+    w.Text1.setText(QStringLiteral("1e999"));
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("Error"));
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("5"));
+    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd);
+}
+
+TEST(EqualsEvents, BusyPointerOnlyAroundEvaluation) {
+    FakeWindow w;
+    std::vector<bool> busyAtRound;
+    w.frmMain.onEvents = [&](int) { busyAtRound.push_back(w.frmMain.busy); };
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    EXPECT_EQ(busyAtRound, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(w.frmMain.busy);
+}
+
+TEST(EqualsEvents, EvaluatesInputReadAfterFirstPoint) {
+    FakeWindow w;
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 1) {
+            w.txtInput.type(QStringLiteral("6*7"));
+        }
+    };
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("42"));
+    EXPECT_EQ(w.list1.wholeText(), "6*7\r\n=\r\n42" + kEntryEnd);
+}
+
+TEST(EqualsEvents, RecordsInputReadAfterSecondPoint) {
+    FakeWindow w;
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 2) {
+            w.txtInput.type(QStringLiteral("typed later"));
+        }
+    };
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("5"));
+    EXPECT_EQ(w.list1.wholeText(), "typed later\r\n=\r\n5" + kEntryEnd);
+    EXPECT_EQ(w.txtInput.text(), QString());
+}
+
+TEST(EqualsEvents, RecordsAndAddsOutputReadAfterSecondPoint) {
+    FakeWindow w;
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 2) {
+            w.txtOutput.setText(QStringLiteral("100"));
+        }
+    };
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n100" + kEntryEnd);
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("100"));
+}
+
+TEST(EqualsEvents, AnsIsOutputReadAfterFirstPoint) {
+    FakeWindow w;
+    w.txtOutput.setText(QStringLiteral("1"));
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 1) {
+            w.txtOutput.setText(QStringLiteral("10"));
+        }
+    };
+    Evaluate(w, QStringLiteral("ans*2"), 0);
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("20"));
+}
+
+TEST(EqualsEvents, AngleModeIsPassedToEngine) {
+    FakeWindow w;
+    w.lblDRG.setCaption(QStringLiteral("RAD"));
+    Evaluate(w, QStringLiteral("cos(pi)"), 0);
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("-1"));
+}
+
+TEST(EqualsEvents, NestedEqualsDuringEventsRunsToCompletion) {
+    FakeWindow w;
+    bool nested = false;
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 1 && !nested) {
+            nested = true;
+            EqualsAction(w.controls);  // a second Enter queued while the first one waits
+        }
+    };
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    // The nested action took the input; the outer one then evaluates the emptied line.
+    EXPECT_TRUE(w.list1.wholeText().startsWith("2+3\r\n=\r\n5" + kEntryEnd));
+    EXPECT_EQ(w.txtInput.text(), QString());
+}
+
+struct KeyCase {
+    const char* name;
+    const char* input;
+    int code;
+    bool discarded;
+    const char* output;
+};
+
+class InputKeyPressTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(InputKeyPressTest, DecidesAndRuns) {
+    const KeyCase& c = GetParam();
+    FakeWindow w;
+    w.txtInput.type(QString::fromUtf8(c.input));
+    EXPECT_EQ(InputKeyPress(w.controls, c.code), c.discarded);
+    EXPECT_EQ(w.txtOutput.text(), QString::fromUtf8(c.output));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EnterHook, InputKeyPressTest,
+    ::testing::Values(KeyCase{"EnterOnExpressionRunsEquals", "2+3", 13, true, "5"},
+                      KeyCase{"EnterOnBlanksRunsEquals", " ", 13, true, "Error"},
+                      KeyCase{"EnterOnEmptyLinePassesThrough", "", 13, false, ""},
+                      KeyCase{"LineFeedPassesThrough", "2+3", 10, false, ""},
+                      KeyCase{"OtherCharacterPassesThrough", "2+3", '=', false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vimbo

@@ -1,0 +1,135 @@
+// Plain stand-ins for the window's controls, recording what the actions do to them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "window/controls.h"
+
+namespace vimbo::testing {
+
+// One log for all fakes, so that a test can check the order of operations across controls.
+using OperationLog = QStringList;
+
+class FakeTextBox final : public TextBox {
+  public:
+    FakeTextBox(OperationLog& log, QString name) : log_(log), name_(std::move(name)) {}
+    QString text() const override { return text_; }
+    void setText(const QString& text) override {
+        text_ = text;
+        log_.append(name_ + QStringLiteral(" = ") + text);
+    }
+
+  private:
+    OperationLog& log_;
+    QString name_;
+    QString text_;
+};
+
+class FakeInputLine final : public InputLine {
+  public:
+    explicit FakeInputLine(OperationLog& log) : log_(log) {}
+    QString text() const override { return text_; }
+    void setText(const QString& text) override {
+        text_ = text;
+        caret = static_cast<int>(text.size());  // as a line edit does
+        log_.append(QStringLiteral("txtInput = ") + text);
+    }
+    void giveFocus() override {
+        hasFocus = true;
+        log_.append(QStringLiteral("focus"));
+    }
+    void setCaretPosition(int position) override {
+        caret = position;
+        selectionLength = 0;
+        log_.append(QStringLiteral("caret %1").arg(position));
+    }
+    // The user's typing and selecting, which bypass the log.
+    void type(const QString& text) {
+        text_ = text;
+        caret = static_cast<int>(text.size());
+    }
+
+    bool hasFocus = false;
+    int caret = 0;
+    int selectionLength = 0;
+
+  private:
+    OperationLog& log_;
+    QString text_;
+};
+
+class FakeLabel final : public Label {
+  public:
+    explicit FakeLabel(OperationLog& log) : log_(log) {}
+    QString caption() const override { return caption_; }
+    void setCaption(const QString& caption) override {
+        caption_ = caption;
+        log_.append(QStringLiteral("lblDRG = ") + caption);
+    }
+
+  private:
+    OperationLog& log_;
+    QString caption_ = QStringLiteral("DEG");
+};
+
+class FakeCheckBox final : public CheckBox {
+  public:
+    int value() const override { return checked; }
+    int checked = 0;
+};
+
+class FakeTape final : public Tape {
+  public:
+    explicit FakeTape(OperationLog& log) : log_(log) {}
+    QString wholeText() const override { return text_; }
+    void setWholeText(const QString& text) override {
+        text_ = text;
+        writes.append(text);
+        log_.append(QStringLiteral("list1 set"));
+    }
+    QStringList writes;  // every whole text stored, in order
+
+  private:
+    OperationLog& log_;
+    QString text_;
+};
+
+class FakeHost final : public WindowHost {
+  public:
+    explicit FakeHost(OperationLog& log) : log_(log) {}
+    void setBusyPointer(bool isBusy) override {
+        busy = isBusy;
+        log_.append(isBusy ? QStringLiteral("busy") : QStringLiteral("default pointer"));
+    }
+    void processPendingEvents() override {
+        log_.append(QStringLiteral("events"));
+        ++rounds;
+        if (onEvents) {
+            onEvents(rounds);
+        }
+    }
+    bool busy = false;
+    int rounds = 0;
+    std::function<void(int round)> onEvents;  // what the queued events do, by round
+
+  private:
+    OperationLog& log_;
+};
+
+// A whole window model of fakes, in its opening state.
+struct FakeWindow {
+    OperationLog log;
+    FakeInputLine txtInput{log};
+    FakeTextBox txtOutput{log, QStringLiteral("txtOutput")};
+    FakeTextBox txtdec{log, QStringLiteral("txtdec")};
+    FakeTextBox Text1{log, QStringLiteral("Text1")};
+    FakeTape list1{log};
+    FakeLabel lblDRG{log};
+    FakeCheckBox Check1;
+    FakeHost frmMain{log};
+    WindowControls controls{txtInput, txtOutput, txtdec, Text1, list1, lblDRG, Check1, frmMain};
+};
+
+}  // namespace vimbo::testing

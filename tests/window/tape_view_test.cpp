@@ -1,0 +1,91 @@
+// The tape widget: the text kept exactly as set, and the line breaks it shows.
+#include <gtest/gtest.h>
+
+#include <QTextCursor>
+#include <vector>
+
+#include "window/tape_view.h"
+
+namespace vimbo {
+namespace {
+
+struct ShownCase {
+    const char* name;
+    QString stored;
+    QString shown;
+};
+
+class TapeShownTest : public ::testing::TestWithParam<ShownCase> {};
+
+TEST_P(TapeShownTest, StoresExactlyAndShowsBreaks) {
+    const ShownCase& c = GetParam();
+    TapeView tape;
+    tape.setWholeText(c.stored);
+    EXPECT_EQ(tape.wholeText(), c.stored);
+    EXPECT_EQ(tape.length(), c.stored.size());
+    EXPECT_EQ(tape.toPlainText(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineBreaks, TapeShownTest,
+    ::testing::Values(ShownCase{"Empty", "", ""}, ShownCase{"CrLfIsOneBreak", "a\r\nb", "a\nb"},
+                      ShownCase{"LoneCrIsABreak", "a\rb", "a\nb"},
+                      ShownCase{"CrBeforeCrLfIsTwoBreaks", "a\r\r\nb", "a\n\nb"},
+                      ShownCase{"LoneLfIsABreak", "a\nb", "a\nb"},
+                      ShownCase{"LfCrIsTwoBreaks", "a\n\rb", "a\n\nb"},
+                      ShownCase{"TrailingCrLf", "5\r\n", "5\n"},
+                      ShownCase{"GrandTotalEntry", "x\r\n\r25 GT\r\n****************",
+                                "x\n\n25 GT\n****************"},
+                      ShownCase{"LengthCountsUtf16Units", QString::fromUcs4(U"\U0001F600") + "\r\n",
+                                QString::fromUcs4(U"\U0001F600") + "\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SequenceCase {
+    const char* name;
+    std::vector<QString> texts;  // whole texts set one after the other
+};
+
+class TapeSequenceTest : public ::testing::TestWithParam<SequenceCase> {};
+
+// However the texts follow each other, the view shows what a fresh view of the last one shows.
+TEST_P(TapeSequenceTest, ShowsLastTextAsIfSetOnce) {
+    const SequenceCase& c = GetParam();
+    TapeView tape;
+    for (const QString& text : c.texts) {
+        tape.setWholeText(text);
+    }
+    TapeView fresh;
+    fresh.setWholeText(c.texts.back());
+    EXPECT_EQ(tape.wholeText(), c.texts.back());
+    EXPECT_EQ(tape.toPlainText(), fresh.toPlainText());
+    EXPECT_EQ(tape.toPlainText(), DisplayText(c.texts.back()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replacements, TapeSequenceTest,
+    ::testing::Values(SequenceCase{"CalculationEntry",
+                                   {"2+3", "2+3\r\n=", "2+3\r\n=\r\n5",
+                                    "2+3\r\n=\r\n5\r\n****************\r\n"}},
+                      SequenceCase{"LfAfterStoredCrIsSameBreak", {"a\r", "a\r\nb"}},
+                      SequenceCase{"CrAfterStoredCr", {"a\r", "a\r\r"}},
+                      SequenceCase{"GrandTotalAfterEntry",
+                                   {"5\r\n", "5\r\n\r5 GT", "5\r\n\r5 GT\r\n****************"}},
+                      SequenceCase{"SameTextAgain", {"abc", "abc"}},
+                      SequenceCase{"ShorterText", {"abc\r\n", "abc"}},
+                      SequenceCase{"DifferentText", {"abc", "xyz\r\n"}},
+                      SequenceCase{"PrefixChangedInMiddle", {"abc", "aXcd"}},
+                      SequenceCase{"EmptiedThenWritten", {"abc", "", "d\re"}},
+                      SequenceCase{"FirstTextOnEmpty", {"", "1\r\n"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TapeSelection, AppendKeepsTheUserSelection) {
+    TapeView tape;
+    tape.setWholeText(QStringLiteral("first\r\n"));
+    tape.selectAll();
+    const QString selected = tape.textCursor().selectedText();
+    tape.setWholeText(QStringLiteral("first\r\nsecond\r\n"));
+    EXPECT_EQ(tape.textCursor().selectedText(), selected);
+}
+
+}  // namespace
+}  // namespace vimbo

@@ -1,0 +1,56 @@
+// A shown and active main window, with its controls found by their object names.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "window/clock.h"
+#include "window/main_window.h"
+#include "window/tape_view.h"
+
+namespace vimbo::testing {
+
+class FixedClock final : public Clock {
+  public:
+    CalendarDate today() const override { return {7, 12, 2026}; }
+};
+
+class WindowFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <typename W = QWidget>
+    W* control(const char* name) {
+        W* const widget = window.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* input() { return control<QLineEdit>("txtInput"); }
+    QLineEdit* output() { return control<QLineEdit>("txtOutput"); }
+    QLineEdit* total() { return control<QLineEdit>("Text1"); }
+    TapeView* tape() { return control<TapeView>("list1"); }
+    QCheckBox* option() { return control<QCheckBox>("Check1"); }
+
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void type(const QString& text) { QTest::keyClicks(input(), text); }
+    void enter() { QTest::keyClick(input(), Qt::Key_Return); }
+    void evaluate(const QString& text) {
+        type(text);
+        enter();
+    }
+
+    FixedClock clock;
+    MainWindow window{clock};
+};
+
+}  // namespace vimbo::testing

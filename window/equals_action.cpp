@@ -1,0 +1,100 @@
+#include "window/equals_action.h"
+
+#include <string>
+
+#include "engine/evaluator.h"
+#include "window/input_editing.h"
+#include "window/number_format.h"
+
+namespace vimbo {
+
+namespace {
+
+constexpr int kEnter = 13;
+const QString kTwoDecimals = QStringLiteral("0.00");
+const QString kSeparator = QStringLiteral("****************");
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Puts the default pointer back should anything unwind between the two event points.
+class BusyPointer {
+  public:
+    explicit BusyPointer(WindowHost& host) : host_(host) { host_.setBusyPointer(true); }
+    ~BusyPointer() { release(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+    void release() {
+        if (busy_) {
+            busy_ = false;
+            host_.setBusyPointer(false);
+        }
+    }
+
+  private:
+    WindowHost& host_;
+    bool busy_ = true;
+};
+
+QString Evaluate(const WindowControls& controls) {
+    const std::string result = EvaluateExpression(controls.txtInput.text().toStdString(),
+                                                  controls.txtOutput.text().toStdString(),
+                                                  controls.lblDRG.caption().toStdString());
+    return QString::fromStdString(result);
+}
+
+QString Format(const QString& value, const QString& pattern) {
+    return QString::fromStdString(FormatByPattern(value.toStdString(), pattern.toStdString()));
+}
+
+void AppendToTape(Tape& tape, const QString& text) {
+    tape.setWholeText(tape.wholeText() + text);
+}
+
+}  // namespace
+
+void EqualsAction(WindowControls& controls) {
+    if (controls.txtInput.text().isEmpty()) {
+        FocusInputAtEnd(controls);
+        return;
+    }
+    if (controls.Check1.value() == 1) {
+        controls.txtdec.setText(kTwoDecimals);
+    }
+    if (controls.Check1.value() != 1) {
+        controls.txtdec.setText(QString());
+    }
+
+    BusyPointer busy(controls.frmMain);
+    controls.frmMain.processPendingEvents();  // lets the busy pointer show before a long evaluation
+    // Read after the events: they may have changed the input or the previous output.
+    const QString result = Evaluate(controls);
+    controls.txtOutput.setText(Format(result, controls.txtdec.text()));
+    busy.release();
+    controls.frmMain.processPendingEvents();
+
+    // Four separate whole-text replacements, each reading the tape and the boxes anew.
+    AppendToTape(controls.list1, controls.txtInput.text());
+    AppendToTape(controls.list1, kLineBreak + u'=');
+    AppendToTape(controls.list1, kLineBreak + controls.txtOutput.text());
+    AppendToTape(controls.list1, kLineBreak + kSeparator + kLineBreak);
+
+    controls.txtInput.setText(QString());
+
+    // A total beyond the double range comes back from FormatByPattern as "Error".
+    const double sum = LeadingNumber(controls.Text1.text().toStdString()) +
+                       LeadingNumber(controls.txtOutput.text().toStdString());
+    controls.Text1.setText(
+        QString::fromStdString(FormatByPattern(sum, controls.txtdec.text().toStdString())));
+
+    FocusInputAtEnd(controls);
+}
+
+bool InputKeyPress(WindowControls& controls, int characterCode) {
+    if (characterCode != kEnter || controls.txtInput.text().isEmpty()) {
+        return false;
+    }
+    EqualsAction(controls);
+    return true;
+}
+
+}  // namespace vimbo

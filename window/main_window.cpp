@@ -1,0 +1,215 @@
+#include "window/main_window.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "history/grand_total.h"
+#include "history/printing.h"
+#include "window/equals_action.h"
+#include "window/input_editing.h"
+#include "window/keypad.h"
+#include "window/layout_table.h"
+#include "window/qt_controls.h"
+
+namespace vimbo {
+
+namespace {
+
+constexpr int kEnterCode = 13;
+
+QFont ControlQFont(ControlFont font) {
+    const WindowLayout& window = MainWindowLayout();
+    QFont qfont(QString::fromUtf8(window.fontFamily));
+    qfont.setPointSizeF(font == ControlFont::Tape ? window.tapePointSize : window.defaultPointSize);
+    qfont.setWeight(font == ControlFont::Bold ? QFont::Bold : QFont::Normal);
+    return qfont;
+}
+
+QColor WindowBackground() {
+    const auto& rgb = MainWindowLayout().background;
+    return QColor(rgb[0], rgb[1], rgb[2]);
+}
+
+void ApplyLook(QWidget& widget, ControlLook look) {
+    QPalette palette = widget.palette();
+    switch (look) {
+        case ControlLook::Plain:
+            return;
+        case ControlLook::WindowBackground:
+            palette.setColor(QPalette::Window, WindowBackground());
+            widget.setAutoFillBackground(true);
+            break;
+        case ControlLook::GrandTotal:
+            palette.setColor(QPalette::Text, QColor(128, 255, 128));
+            palette.setColor(QPalette::Base, QColor(0, 0, 0));
+            break;
+        case ControlLook::SystemBackground:
+            palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
+            widget.setAutoFillBackground(true);
+            break;
+    }
+    widget.setPalette(palette);
+}
+
+QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
+    const QString caption = QString::fromUtf8(layout.caption);
+    switch (layout.kind) {
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
+        case ControlKind::TextBox:
+        case ControlKind::LockedTextBox: {
+            auto* const box = new QLineEdit(caption, parent);
+            box->setReadOnly(layout.kind == ControlKind::LockedTextBox);
+            return box;
+        }
+        case ControlKind::Button: {
+            auto* const button = new QPushButton(caption, parent);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ControlKind::Tape:
+            return new TapeView(parent);
+    }
+    return nullptr;
+}
+
+// A control of the window by its name; the layout table creates every one of them.
+template <typename W>
+W& Child(QWidget& window, const char* name) {
+    W* const widget = window.findChild<W*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(widget != nullptr);
+    return *widget;
+}
+
+}  // namespace
+
+struct MainWindow::Bindings {
+    Bindings(QLineEdit& input, QLineEdit& output, QLineEdit& dec, QLineEdit& total, TapeView& tape,
+             QLabel& drg, QCheckBox& check)
+        : txtInput(input),
+          txtOutput(output),
+          txtdec(dec),
+          Text1(total),
+          list1(tape),
+          lblDRG(drg),
+          Check1(check),
+          controls{txtInput, txtOutput, txtdec, Text1, list1, lblDRG, Check1, frmMain},
+          tapeWidget(tape),
+          inputWidget(input) {}
+
+    QtInputLine txtInput;
+    QtTextBox txtOutput;
+    QtTextBox txtdec;
+    QtTextBox Text1;
+    QtTape list1;
+    QtLabel lblDRG;
+    QtCheckBox Check1;
+    QtWindowHost frmMain;
+    WindowControls controls;
+    TapeView& tapeWidget;
+    QLineEdit& inputWidget;
+};
+
+MainWindow::MainWindow(const Clock& clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      clock_(clock) {
+    const WindowLayout& layout = MainWindowLayout();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromUtf8(layout.title));
+    setFixedSize(TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight));
+    setFont(ControlQFont(ControlFont::Default));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, WindowBackground());
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    createControls();
+    connectActions();
+}
+
+MainWindow::~MainWindow() = default;
+
+WindowControls& MainWindow::controls() {
+    return bindings_->controls;
+}
+
+void MainWindow::createControls() {
+    for (const ControlLayout& layout : MainWindowControls()) {
+        QWidget* const widget = CreateControl(layout, this);
+        widget->setObjectName(QString::fromUtf8(layout.name));
+        widget->setGeometry(TwipsToPixels(layout.left), TwipsToPixels(layout.top),
+                            TwipsToPixels(layout.width), TwipsToPixels(layout.height));
+        if (layout.font != ControlFont::Default) {
+            widget->setFont(ControlQFont(layout.font));
+        }
+        ApplyLook(*widget, layout.look);
+        widget->setAccessibleName(QString::fromUtf8(layout.accessibleName));
+        if (layout.toolTip != nullptr) {
+            widget->setToolTip(QString::fromUtf8(layout.toolTip));
+        }
+        if (!layout.visible) {
+            widget->setFocusPolicy(Qt::NoFocus);
+            widget->setVisible(false);
+        }
+    }
+
+    QLineEdit& input = Child<QLineEdit>(*this, "txtInput");
+    bindings_ = std::make_unique<Bindings>(
+        input, Child<QLineEdit>(*this, "txtOutput"), Child<QLineEdit>(*this, "txtdec"),
+        Child<QLineEdit>(*this, "Text1"), Child<TapeView>(*this, "list1"),
+        Child<QLabel>(*this, "lblDRG"), Child<QCheckBox>(*this, "Check1"));
+
+    QWidget* previous = nullptr;
+    for (const char* name : MainWindowTabOrder()) {
+        QWidget* const widget = &Child<QWidget>(*this, name);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+    input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
+    input.setFocus();
+}
+
+void MainWindow::connectActions() {
+    WindowControls& model = bindings_->controls;
+    const auto onClick = [this](const char* name, auto action) {
+        connect(&Child<QPushButton>(*this, name), &QPushButton::clicked, this, action);
+    };
+    for (const KeypadKey& key : KeypadKeys()) {
+        const QString token = QString::fromLatin1(key.token);
+        onClick(key.controlName, [&model, token] { InsertToken(model, token); });
+    }
+    onClick("cmdBackspace", [&model] { BackspaceAction(model); });
+    onClick("cmdClear", [&model] { ClearAction(model); });
+    onClick("cmdEquals", [&model] { EqualsAction(model); });
+    onClick("Command3", [&model] { GrandTotalCommand(model); });
+    onClick("Command1", [this, &model] {
+        PrintTapeOnDefaultPrinter(model, clock_, bindings_->tapeWidget.font());
+    });
+    onClick("Command2", [] { QCoreApplication::exit(0); });
+
+    connect(&Child<QCheckBox>(*this, "Check1"), &QCheckBox::clicked, this,
+            [&model] { DecimalsOptionClick(model); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (bindings_ != nullptr && watched == &bindings_->inputWidget &&
+        event->type() == QEvent::KeyPress) {
+        const auto* const key = static_cast<const QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // Ctrl+Enter types a line feed, not an Enter.
+        if (enter && !key->modifiers().testFlag(Qt::ControlModifier)) {
+            return InputKeyPress(bindings_->controls, kEnterCode);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vimbo

@@ -1,0 +1,200 @@
+#include "window/number_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+#include "engine/errors.h"
+#include "engine/number_text.h"
+#include "engine/operand_text.h"
+
+namespace vimbo {
+
+namespace {
+
+constexpr std::string_view kTwoDecimals = "0.00";
+constexpr std::string_view kErrorText = "Error";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Adds one to a text of decimal digits.
+void Increment(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// Reads the exponent of a number text ("+20", "-07").
+int ExponentOf(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    int exponent = 0;
+    std::from_chars(text.data(), text.data() + text.size(), exponent);
+    return negative ? -exponent : exponent;
+}
+
+// Rounds the digits of the value's number text, so the result agrees with what the user saw.
+std::string TwoDecimals(double value) {
+    const std::string text = NumberText(value);
+    std::string_view rest = text;
+    const bool negative = rest.front() == '-';
+    if (negative) {
+        rest.remove_prefix(1);
+    }
+    int exponent = 0;
+    const std::size_t ePos = rest.find('E');
+    if (ePos != std::string_view::npos) {
+        exponent = ExponentOf(rest.substr(ePos + 1));
+        rest = rest.substr(0, ePos);
+    }
+    const std::size_t dot = rest.find('.');
+    const std::string_view integerPart = rest.substr(0, dot);
+    std::string digits(integerPart);
+    if (dot != std::string_view::npos) {
+        digits.append(rest.substr(dot + 1));
+    }
+    // The digits before this index make up the value times 100.
+    const std::int64_t kept = static_cast<std::int64_t>(integerPart.size()) + exponent + 2;
+    const auto size = static_cast<std::int64_t>(digits.size());
+
+    std::string hundredths;
+    if (kept > 0) {
+        hundredths = digits.substr(0, static_cast<std::size_t>(std::min(kept, size)));
+        if (kept > size) {
+            hundredths.append(static_cast<std::size_t>(kept - size), '0');
+        }
+    }
+    if (kept >= 0 && kept < size && digits[static_cast<std::size_t>(kept)] >= '5') {
+        Increment(hundredths);  // half away from zero: the magnitude rounds up
+    }
+    const std::size_t firstSignificant = hundredths.find_first_not_of('0');
+    hundredths.erase(0, std::min(firstSignificant, hundredths.size()));
+    const bool isZero = hundredths.empty();
+    if (hundredths.size() < 3) {
+        hundredths.insert(0, 3 - hundredths.size(), '0');
+    }
+
+    std::string out;
+    out.reserve(hundredths.size() + 2);
+    if (negative && !isZero) {
+        out.push_back('-');  // a value that rounds to zero is written "0.00", never "-0.00"
+    }
+    out.append(hundredths, 0, hundredths.size() - 2);
+    out.push_back('.');
+    out.append(hundredths, hundredths.size() - 2, 2);
+    return out;
+}
+
+}  // namespace
+
+std::string FormatByPattern(double value, std::string_view pattern) {
+    if (!std::isfinite(value)) {
+        return std::string(kErrorText);
+    }
+    return pattern == kTwoDecimals ? TwoDecimals(value) : NumberText(value);
+}
+
+std::string FormatByPattern(std::string_view value, std::string_view pattern) {
+    if (pattern != kTwoDecimals || !IsPlainNumber(value)) {
+        return std::string(value);  // fractions and failure texts are shown as they are
+    }
+    try {
+        return TwoDecimals(ReadNumberText(value));
+    } catch (const EngineError&) {
+        return std::string(kErrorText);  // beyond the double range
+    }
+}
+
+double LeadingNumber(std::string_view text) {
+    std::string compact;
+    compact.reserve(text.size());
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            compact.push_back(c);
+        }
+    }
+
+    std::size_t i = 0;
+    const std::size_t n = compact.size();
+    bool negative = false;
+    if (i < n && (compact[i] == '+' || compact[i] == '-')) {
+        negative = compact[i] == '-';
+        ++i;
+    }
+    std::string number;  // the prefix in the form from_chars reads
+    bool seenPoint = false;
+    bool seenDigit = false;
+    bool seenSignificant = false;
+    std::int64_t leadingPlace = 0;  // decimal place of the first significant digit
+    std::int64_t integerDigits = 0;
+    std::int64_t zerosAfterPoint = 0;
+    for (; i < n; ++i) {
+        const char c = compact[i];
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (IsDigit(c)) {
+            seenDigit = true;
+            if (c != '0') {
+                seenSignificant = true;
+            }
+            if (!seenPoint && seenSignificant) {
+                ++integerDigits;
+            } else if (seenPoint && !seenSignificant) {
+                ++zerosAfterPoint;
+            }
+        } else {
+            break;
+        }
+        number.push_back(c);
+    }
+    if (!seenDigit) {
+        return 0.0;
+    }
+    leadingPlace = integerDigits > 0 ? integerDigits : -zerosAfterPoint;
+
+    std::int64_t exponent = 0;
+    if (i < n && (compact[i] == 'e' || compact[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool negativeExponent = false;
+        if (j < n && (compact[j] == '+' || compact[j] == '-')) {
+            negativeExponent = compact[j] == '-';
+            ++j;
+        }
+        if (j < n && IsDigit(compact[j])) {  // an exponent letter without digits is not read
+            number.push_back('e');
+            if (negativeExponent) {
+                number.push_back('-');
+            }
+            for (; j < n && IsDigit(compact[j]); ++j) {
+                number.push_back(compact[j]);
+                if (exponent < 1'000'000'000) {
+                    exponent = exponent * 10 + (compact[j] - '0');
+                }
+            }
+            if (negativeExponent) {
+                exponent = -exponent;
+            }
+        }
+    }
+
+    double value = 0.0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        const bool overflow = seenSignificant && leadingPlace + exponent > 0;
+        value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace vimbo

@@ -1,0 +1,27 @@
+// The two text conversions of the window's results: the decimals pattern applied to a result
+// or a total, and the value of the number a text starts with.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vimbo {
+
+// Pattern "0.00": fixed point with exactly two decimals, rounded half away from zero on the
+// 15-digit number text (not on the binary value), so 1.005 gives 1.01. A negative value that
+// rounds to zero is written "0.00". Any other pattern, "" included, leaves a text unchanged and
+// writes a double as its number text.
+//
+// A text that is not a plain number (a fraction such as 3/4, "Error", "Syntax error") is
+// returned unchanged. A value that is not finite, or a text beyond the double range, gives
+// "Error": an infinity or a not-a-number is never written.
+std::string FormatByPattern(std::string_view value, std::string_view pattern);
+std::string FormatByPattern(double value, std::string_view pattern);
+
+// The value of the number at the start of `text`: blanks, tabs and line feeds are skipped
+// wherever they stand; then an optional sign, digits with at most one ".", and an optional
+// exponent ("E" or "e", optional sign, digits). 0 when that prefix holds no digit. A prefix
+// beyond the double range gives an infinity, which the caller must not show.
+double LeadingNumber(std::string_view text);
+
+}  // namespace vimbo

@@ -1,0 +1,38 @@
+#include "window/qt_controls.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+namespace vimbo {
+
+void QtInputLine::giveFocus() {
+    // OtherFocusReason: a tab reason would make the line edit select its whole text.
+    box_.setFocus(Qt::OtherFocusReason);
+}
+
+void QtInputLine::setCaretPosition(int position) {
+    box_.deselect();
+    box_.setCursorPosition(position);
+}
+
+QtWindowHost::~QtWindowHost() {
+    setBusyPointer(false);
+}
+
+void QtWindowHost::setBusyPointer(bool busy) {
+    if (busy == busy_) {
+        return;  // the override cursor is a stack: keep one entry at most
+    }
+    busy_ = busy;
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void QtWindowHost::processPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+}  // namespace vimbo

@@ -1,0 +1,81 @@
+// The control interfaces bound to the Qt widgets of the main window.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "window/controls.h"
+#include "window/tape_view.h"
+
+namespace vimbo {
+
+class QtTextBox final : public TextBox {
+  public:
+    explicit QtTextBox(QLineEdit& box) : box_(box) {}
+    QString text() const override { return box_.text(); }
+    void setText(const QString& text) override { box_.setText(text); }
+
+  private:
+    QLineEdit& box_;
+};
+
+class QtInputLine final : public InputLine {
+  public:
+    explicit QtInputLine(QLineEdit& box) : box_(box) {}
+    QString text() const override { return box_.text(); }
+    void setText(const QString& text) override { box_.setText(text); }
+    void giveFocus() override;
+    void setCaretPosition(int position) override;
+
+  private:
+    QLineEdit& box_;
+};
+
+class QtLabel final : public Label {
+  public:
+    explicit QtLabel(QLabel& label) : label_(label) {}
+    QString caption() const override { return label_.text(); }
+    void setCaption(const QString& caption) override { label_.setText(caption); }
+
+  private:
+    QLabel& label_;
+};
+
+class QtCheckBox final : public CheckBox {
+  public:
+    explicit QtCheckBox(QCheckBox& box) : box_(box) {}
+    int value() const override { return box_.isChecked() ? 1 : 0; }
+
+  private:
+    QCheckBox& box_;
+};
+
+class QtTape final : public Tape {
+  public:
+    explicit QtTape(TapeView& view) : view_(view) {}
+    QString wholeText() const override { return view_.wholeText(); }
+    void setWholeText(const QString& text) override { view_.setWholeText(text); }
+    int length() const override { return view_.length(); }
+
+  private:
+    TapeView& view_;
+};
+
+// The busy pointer covers every widget, the text boxes with their own pointers included.
+class QtWindowHost final : public WindowHost {
+  public:
+    QtWindowHost() = default;
+    ~QtWindowHost() override;
+    QtWindowHost(const QtWindowHost&) = delete;
+    QtWindowHost& operator=(const QtWindowHost&) = delete;
+
+    void setBusyPointer(bool busy) override;
+    void processPendingEvents() override;
+
+  private:
+    bool busy_ = false;
+};
+
+}  // namespace vimbo

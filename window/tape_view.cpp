@@ -1,0 +1,71 @@
+#include "window/tape_view.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace vimbo {
+
+QString DisplayText(QStringView stored, bool afterCr) {
+    QString shown;
+    shown.reserve(stored.size());
+    bool previousCr = afterCr;
+    for (const QChar c : stored) {
+        if (c == u'\r') {
+            shown.append(u'\n');
+        } else if (c != u'\n' || !previousCr) {
+            shown.append(c);
+        }
+        previousCr = c == u'\r';
+    }
+    return shown;
+}
+
+TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    // Selecting and copying work as in the locked output line.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(false);  // the tape only grows: an undo history would grow with it
+}
+
+void TapeView::setWholeText(const QString& text) {
+    if (!text_.isEmpty() && text.size() >= text_.size() && text.startsWith(text_)) {
+        const bool afterCr = text_.back() == u'\r';
+        const QString tail = DisplayText(QStringView(text).mid(text_.size()), afterCr);
+        text_ = text;
+        if (!tail.isEmpty()) {
+            appendShown(tail);
+            scrollToNewest();
+        }
+        return;
+    }
+    text_ = text;
+    setPlainText(DisplayText(text_));
+    scrollToNewest();
+}
+
+void TapeView::appendShown(const QString& tail) {
+    // A cursor of its own for the insertion; the user's selection must not grow with the text
+    // when it reaches the end.
+    const QTextCursor user = textCursor();
+    const int anchor = user.anchor();
+    const int position = user.position();
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(tail);
+    if (textCursor().anchor() != anchor || textCursor().position() != position) {
+        QTextCursor restored(document());
+        restored.setPosition(anchor);
+        restored.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(restored);
+    }
+}
+
+void TapeView::scrollToNewest() {
+    QScrollBar* const bar = verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+}  // namespace vimbo

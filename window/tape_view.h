@@ -1,0 +1,33 @@
+// The history tape's widget: keeps its whole text exactly as set and shows it read-only,
+// with a line break at every CR LF pair, every lone CR and every lone LF.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace vimbo {
+
+class TapeView : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit TapeView(QWidget* parent = nullptr);
+
+    const QString& wholeText() const { return text_; }
+    // The view costs only what changed when the new text extends the old one, so a long tape
+    // does not slow every entry down.
+    void setWholeText(const QString& text);
+    int length() const { return static_cast<int>(text_.size()); }
+
+  private:
+    void appendShown(const QString& tail);
+    void scrollToNewest();
+
+    QString text_;
+};
+
+// The shown form of a stored text: CR LF, lone CR and LF each become one "\n". A text that
+// follows a stored CR (`afterCr`) drops its leading LF, which belongs to that CR.
+QString DisplayText(QStringView stored, bool afterCr = false);
+
+}  // namespace vimbo
