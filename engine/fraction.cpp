@@ -1,3 +1,4 @@
+// The fraction search: the fast one and the literal one it must always agree with.
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -93,6 +94,7 @@ std::string ToFractionText(double x) {
 
 namespace detail {
 
+// Both texts formatted at every step, exactly as the search was first written.
 std::string ToFractionTextLiteral(double x) {
     std::int32_t j = 1;
     std::int32_t k = 1;

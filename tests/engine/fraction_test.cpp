@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <numeric>
@@ -108,7 +108,9 @@ const Family kFamilies[] = {
     {"NegativeSum", [](double p, double q) { return -((p - 1.0) / q + 1.0 / q); }},
 };
 
-std::string FamilyName(const testing::TestParamInfo<Family>& info) { return info.param.name; }
+std::string FamilyName(const testing::TestParamInfo<Family>& info) {
+    return info.param.name;
+}
 
 class FractionEquivalence : public testing::TestWithParam<Family> {};
 

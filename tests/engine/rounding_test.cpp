@@ -27,27 +27,28 @@ TEST_P(RoundedValue, RoundsHalfAwayFromZero) {
     EXPECT_EQ(vimbo::RoundToPlaces(c.value, c.places), c.rounded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RoundToPlaces, RoundedValue,
-    testing::Values(
-        RoundCase{"HalfUp", 2.5, 0, 3.0}, RoundCase{"NegativeHalfDown", -2.5, 0, -3.0},
-        RoundCase{"OneHalf", 0.5, 0, 1.0}, RoundCase{"NegativeOneHalf", -0.5, 0, -1.0},
-        RoundCase{"JustBelowHalf", 0.49999999999999994, 0, 0.0},
-        RoundCase{"EighthToHundredths", 0.125, 2, 0.13},
-        RoundCase{"NegativeEighthToHundredths", -0.125, 2, -0.13},
-        RoundCase{"ProductRoundsUpToHalf", 5.55, 1, 5.6},
-        RoundCase{"PiToFourPlaces", 3.14159265358979, 4, 3.1416},
-        RoundCase{"ProductJustBelowHalf", 1.005, 2, 1.0},
-        RoundCase{"HalfToHundreds", 1250.0, -2, 1300.0},
-        RoundCase{"DownToHundreds", 1234.5678, -2, 1200.0},
-        RoundCase{"LargeValueUnchanged", 1e20, 2, 1e20},
-        RoundCase{"TwoThirdsToHundredths", 2.0 / 3.0, 2, 0.67},
-        RoundCase{"ZeroPlacesTruncatesSmallFraction", 7.3, 0, 7.0},
-        RoundCase{"NegativeBelowHalfKeepsWhole", -7.3, 0, -7.0},
-        RoundCase{"PlacesFarBeyondDigits", 12345.0, -10, 0.0},
-        RoundCase{"SubnormalPowerOfTen", 5e307, -320, 0.0},
-        RoundCase{"LargestPowerThatFits", 1.0, 308, 1.0}, RoundCase{"Zero", 0.0, 5, 0.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(RoundToPlaces, RoundedValue,
+                         testing::Values(RoundCase{"HalfUp", 2.5, 0, 3.0},
+                                         RoundCase{"NegativeHalfDown", -2.5, 0, -3.0},
+                                         RoundCase{"OneHalf", 0.5, 0, 1.0},
+                                         RoundCase{"NegativeOneHalf", -0.5, 0, -1.0},
+                                         RoundCase{"JustBelowHalf", 0.49999999999999994, 0, 0.0},
+                                         RoundCase{"EighthToHundredths", 0.125, 2, 0.13},
+                                         RoundCase{"NegativeEighthToHundredths", -0.125, 2, -0.13},
+                                         RoundCase{"ProductRoundsUpToHalf", 5.55, 1, 5.6},
+                                         RoundCase{"PiToFourPlaces", 3.14159265358979, 4, 3.1416},
+                                         RoundCase{"ProductJustBelowHalf", 1.005, 2, 1.0},
+                                         RoundCase{"HalfToHundreds", 1250.0, -2, 1300.0},
+                                         RoundCase{"DownToHundreds", 1234.5678, -2, 1200.0},
+                                         RoundCase{"LargeValueUnchanged", 1e20, 2, 1e20},
+                                         RoundCase{"TwoThirdsToHundredths", 2.0 / 3.0, 2, 0.67},
+                                         RoundCase{"ZeroPlacesTruncatesSmallFraction", 7.3, 0, 7.0},
+                                         RoundCase{"NegativeBelowHalfKeepsWhole", -7.3, 0, -7.0},
+                                         RoundCase{"PlacesFarBeyondDigits", 12345.0, -10, 0.0},
+                                         RoundCase{"SubnormalPowerOfTen", 5e307, -320, 0.0},
+                                         RoundCase{"LargestPowerThatFits", 1.0, 308, 1.0},
+                                         RoundCase{"Zero", 0.0, 5, 0.0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RoundToPlaces, NegativeValueRoundingToZeroIsWrittenZero) {
     EXPECT_EQ(vimbo::NumberText(vimbo::RoundToPlaces(-0.4, 0)), "0");
