@@ -1,10 +1,25 @@
 #include "history/printing.h"
 
+#include <QPrinter>
+
+#include "history/print_command.h"
+#include "history/qt_report_printer.h"
+#include "history/qt_tape_layout.h"
+
 namespace vimbo {
 
-// Placeholder until the printer back end lands: nothing printed, focus back to the input.
-void PrintTapeOnDefaultPrinter(WindowControls& controls, const Clock&, const QFont&) {
-    controls.txtInput.giveFocus();
+void PrintTapeOnDefaultPrinter(WindowControls& controls, const Clock& clock,
+                               const QFont& tapeFont) {
+    // High resolution: text is measured and placed at the printer's own resolution.
+    QPrinter printer(QPrinter::HighResolution);
+    PrintTapeOnPrinter(printer, controls, clock, tapeFont);
+}
+
+void PrintTapeOnPrinter(QPrinter& printer, WindowControls& controls, const Clock& clock,
+                        const QFont& tapeFont) {
+    QtReportPrinter reportPrinter(printer);
+    QtTapeLayout layout(controls.list1, tapeFont);
+    PrintCommand(controls, clock, reportPrinter, layout);
 }
 
 }  // namespace vimbo

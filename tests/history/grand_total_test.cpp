@@ -1,0 +1,153 @@
+#include "history/grand_total.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "fake_controls.h"
+
+namespace vimbo::testing {
+namespace {
+
+QString CalculationEntry(const QString& expression, const QString& result) {
+    return expression + "\r\n=\r\n" + result + "\r\n****************\r\n";
+}
+
+struct GrandTotalCase {
+    const char* name;
+    QString tapeBefore;
+    QString total;
+    QString tapeAfter;
+};
+
+class GrandTotalAppends : public ::testing::TestWithParam<GrandTotalCase> {};
+
+TEST_P(GrandTotalAppends, TapeText) {
+    const GrandTotalCase& row = GetParam();
+    FakeWindow window;
+    window.list1.text = row.tapeBefore;
+    window.Text1.setText(row.total);
+    auto controls = window.controls();
+
+    GrandTotalCommand(controls);
+
+    EXPECT_EQ(window.list1.text, row.tapeAfter);
+    EXPECT_EQ(window.Text1.text(), row.total) << "Text1 is only read";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GrandTotal, GrandTotalAppends,
+    ::testing::Values(
+        GrandTotalCase{"EmptyTotalAtStartAppendsNothing", "", "", ""},
+        GrandTotalCase{"EmptyTotalAfterEntriesAppendsNothing", CalculationEntry("2+3", "5"), "",
+                       CalculationEntry("2+3", "5")},
+        GrandTotalCase{"AfterCalculationEntry", CalculationEntry("2+3", "5"), "5",
+                       CalculationEntry("2+3", "5") + "\r5 GT\r\n****************"},
+        GrandTotalCase{"OnEmptyTapeWithTypedTotal", "", "7", "\r7 GT\r\n****************"},
+        GrandTotalCase{"TotalThatIsNotANumberIsAppendedUnchanged", "", "1,234 abc",
+                       "\r1,234 abc GT\r\n****************"},
+        GrandTotalCase{"TotalWithTwoDecimalsKeepsItsForm", "", "0.99",
+                       "\r0.99 GT\r\n****************"},
+        GrandTotalCase{"TotalWithSpacesKeepsThem", "", " 25 ", "\r 25  GT\r\n****************"},
+        GrandTotalCase{"TapeTheUserTypedInIsKept", "notes", "3",
+                       "notes\r3 GT\r\n****************"}),
+    [](const ::testing::TestParamInfo<GrandTotalCase>& info) { return info.param.name; });
+
+TEST(GrandTotal, TwoSeparateWholeTextReplacements) {
+    FakeWindow window;
+    window.list1.text = "x";
+    window.Text1.setText("9");
+    auto controls = window.controls();
+
+    GrandTotalCommand(controls);
+
+    const std::vector<QString> expected{"x\r9 GT", "x\r9 GT\r\n****************"};
+    EXPECT_EQ(window.list1.replacements, expected);
+}
+
+TEST(GrandTotal, EmptyTotalReplacesNothing) {
+    FakeWindow window;
+    window.list1.text = "x";
+    auto controls = window.controls();
+
+    GrandTotalCommand(controls);
+
+    EXPECT_TRUE(window.list1.replacements.empty());
+}
+
+TEST(GrandTotal, PressedTwiceAppendsTwoEntriesWithTheSameTotal) {
+    FakeWindow window;
+    window.Text1.setText("25");
+    auto controls = window.controls();
+
+    GrandTotalCommand(controls);
+    GrandTotalCommand(controls);
+
+    EXPECT_EQ(window.list1.text, "\r25 GT\r\n****************\r25 GT\r\n****************");
+}
+
+struct FocusCase {
+    const char* name;
+    QString total;
+};
+
+class GrandTotalFocus : public ::testing::TestWithParam<FocusCase> {};
+
+TEST_P(GrandTotalFocus, MovesFocusOnlyNotTheCaret) {
+    FakeWindow window;
+    window.Text1.setText(GetParam().total);
+    window.txtInput.setText("12+");
+    auto controls = window.controls();
+
+    GrandTotalCommand(controls);
+
+    EXPECT_EQ(window.txtInput.focusCount, 1);
+    EXPECT_TRUE(window.txtInput.caretMoves.empty());
+    EXPECT_EQ(window.txtInput.text(), "12+");
+}
+
+INSTANTIATE_TEST_SUITE_P(GrandTotal, GrandTotalFocus,
+                         ::testing::Values(FocusCase{"WithTotal", "25"},
+                                           FocusCase{"WithEmptyTotal", ""}),
+                         [](const ::testing::TestParamInfo<FocusCase>& info) {
+                             return info.param.name;
+                         });
+
+// The tape of 2+3, 4*5, "GT", 1+1, shown line by line: the lone CR gives the empty line,
+// and the last expression continues the separator line the grand total left open.
+TEST(GrandTotal, TapeExampleComesOutToTheCharacter) {
+    FakeWindow window;
+    auto controls = window.controls();
+    window.list1.text = CalculationEntry("2+3", "5") + CalculationEntry("4*5", "20");
+    window.Text1.setText("25");
+
+    GrandTotalCommand(controls);
+    window.list1.text += CalculationEntry("1+1", "2");
+
+    EXPECT_EQ(window.list1.text,
+              "2+3\r\n=\r\n5\r\n****************\r\n"
+              "4*5\r\n=\r\n20\r\n****************\r\n"
+              "\r25 GT\r\n****************"
+              "1+1\r\n=\r\n2\r\n****************\r\n");
+    const QStringList shown = window.list1.text.split(QRegularExpression("\r\n|\r"));
+    const QStringList expected{"2+3",
+                               "=",
+                               "5",
+                               "****************",
+                               "4*5",
+                               "=",
+                               "20",
+                               "****************",
+                               "",
+                               "25 GT",
+                               "****************1+1",
+                               "=",
+                               "2",
+                               "****************",
+                               ""};
+    EXPECT_EQ(shown, expected);
+}
+
+}  // namespace
+}  // namespace vimbo::testing
