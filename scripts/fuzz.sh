@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each on a copy of the committed corpus.
+#   scripts/fuzz.sh [SECONDS]   seconds per target, 60 by default
+# Exits non-zero when a target finds a crash, a leak, a hang or a bad result.
+set -euo pipefail
+
+seconds="${1:-60}"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${root}/build-fuzz"
+
+CXX=clang++ cmake -S "${root}" -B "${build}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVIMBO_BUILD_FUZZ=ON -DVIMBO_WITH_QT=OFF -DVIMBO_BUILD_TESTS=OFF -DVIMBO_BUILD_BENCH=OFF >/dev/null
+cmake --build "${build}" -j2 --target evaluator_fuzz eval_lines_fuzz
+
+status=0
+for target in evaluator_fuzz eval_lines_fuzz; do
+  corpus_name="${target%_fuzz}"
+  work="$(mktemp -d)"
+  cp "${root}/fuzz/corpus/${corpus_name}/"* "${work}/"
+  artifacts="${build}/artifacts/${target}"
+  mkdir -p "${artifacts}"
+  echo "== ${target}: ${seconds} s"
+  if ! "${build}/fuzz/${target}" -max_total_time="${seconds}" -timeout=1 -rss_limit_mb=2048 \
+      -max_len=4096 -print_final_stats=1 -artifact_prefix="${artifacts}/" "${work}" \
+      2>"${build}/${target}.log"; then
+    echo "${target}: finding; see ${build}/${target}.log and ${artifacts}" >&2
+    tail -n 40 "${build}/${target}.log" >&2
+    status=1
+  fi
+  grep -E '^stat::number_of_executed_units' "${build}/${target}.log" || true
+  rm -rf "${work}"
+done
+exit "${status}"
