@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "qt_print_to.h"
 #include "window/controls.h"
 
 namespace vimbo::testing {
