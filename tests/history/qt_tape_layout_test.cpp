@@ -21,7 +21,7 @@ QFont TapeFont() {
 
 // A white page of 8 x 10 inches at 300 dpi, standing in for the printer.
 class Page {
-public:
+  public:
     Page() : image_(8 * kDpi, 10 * kDpi, QImage::Format_RGB32) {
         const int dotsPerMeter = qRound(kDpi / 0.0254);
         image_.setDotsPerMeterX(dotsPerMeter);
@@ -42,7 +42,7 @@ public:
         return QFontMetricsF(TapeFont(), &probe).height() * 1440.0 / kDpi;
     }
 
-private:
+  private:
     QImage image_;
     QPainter painter_;
 };
@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AllFitsCase{"GrandTotalEntry", "\r25 GT\r\n****************", 24},
                       AllFitsCase{"NoBreakAtTheEnd", "1+1", 3},
                       AllFitsCase{"OnlyBreaks", "\r\n\r\r\n", 5},
-                      AllFitsCase{"SurrogatePairCountsTwo", QString::fromUtf8("\xF0\x9D\x9C\x8B=3"), 4},
+                      AllFitsCase{"SurrogatePairCountsTwo", QString::fromUtf8("\xF0\x9D\x9C\x8B=3"),
+                                  4},
                       AllFitsCase{"ParagraphSeparatorCountsOne",
                                   QStringLiteral("a") + QChar::ParagraphSeparator + "b", 3}),
     [](const ::testing::TestParamInfo<AllFitsCase>& info) { return info.param.name; });
@@ -128,9 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"FromALaterLine", "ab\r\ncd\r\nef\r\ngh", 4, 2, 12},
                       SplitCase{"FromTheLastLine", "ab\r\ncd\r\nef", 8, 1, 10},
                       SplitCase{"ParagraphSeparatorIsNoNewParagraph",
-                                QStringLiteral("a") + QChar::ParagraphSeparator +
-                                    "b\r\nc\r\nd",
-                                0, 3, 8}),
+                                QStringLiteral("a") + QChar::ParagraphSeparator + "b\r\nc\r\nd", 0,
+                                3, 8}),
     [](const ::testing::TestParamInfo<SplitCase>& info) { return info.param.name; });
 
 struct NoRoomCase {
@@ -150,11 +150,13 @@ TEST_P(TapeLayoutNoRoom, MakesNoProgress) {
     EXPECT_EQ(layout.FormatRange(Request(page.device(), 4, rc)), 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TapeLayout, TapeLayoutNoRoom,
-    ::testing::Values(NoRoomCase{"NoHeight", 0}, NoRoomCase{"NegativeHeight", -500},
-                      NoRoomCase{"LessThanALine", 20}),
-    [](const ::testing::TestParamInfo<NoRoomCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(TapeLayout, TapeLayoutNoRoom,
+                         ::testing::Values(NoRoomCase{"NoHeight", 0},
+                                           NoRoomCase{"NegativeHeight", -500},
+                                           NoRoomCase{"LessThanALine", 20}),
+                         [](const ::testing::TestParamInfo<NoRoomCase>& info) {
+                             return info.param.name;
+                         });
 
 // A token with no space in it (a long expression) still breaks at the rectangle's width.
 TEST(TapeLayout, WrapsALongLineToTheWidthOfTheRectangle) {
@@ -166,8 +168,7 @@ TEST(TapeLayout, WrapsALongLineToTheWidthOfTheRectangle) {
 
     std::vector<std::int32_t> starts{0};
     while (starts.back() < tape.length() && starts.size() < 100) {
-        starts.push_back(
-            layout.FormatRange(Request(page.device(), starts.back(), oneInchWide)));
+        starts.push_back(layout.FormatRange(Request(page.device(), starts.back(), oneInchWide)));
     }
 
     ASSERT_EQ(starts.back(), tape.length());
@@ -214,7 +215,9 @@ bool HasInk(const QImage& image, const QRect& area) {
 }
 
 // Twips to this page's pixels.
-int Px(std::int32_t twips) { return twips * kDpi / 1440; }
+int Px(std::int32_t twips) {
+    return twips * kDpi / 1440;
+}
 
 TEST(TapeLayout, DrawsOnlyTheLinesThatFitInTheRectangle) {
     FakeTape tape;
@@ -230,8 +233,8 @@ TEST(TapeLayout, DrawsOnlyTheLinesThatFitInTheRectangle) {
     EXPECT_TRUE(HasInk(image, inside));
     EXPECT_FALSE(HasInk(image, QRect(0, 0, image.width(), inside.top() - 1))) << "above";
     EXPECT_FALSE(HasInk(image, QRect(0, 0, inside.left() - 1, image.height()))) << "left";
-    EXPECT_FALSE(HasInk(image, QRect(0, inside.bottom() + 1, image.width(),
-                                     image.height() - inside.bottom() - 1)))
+    EXPECT_FALSE(HasInk(
+        image, QRect(0, inside.bottom() + 1, image.width(), image.height() - inside.bottom() - 1)))
         << "below: the third line is not drawn";
 }
 
