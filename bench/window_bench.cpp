@@ -1,0 +1,95 @@
+// The Equals action on the real main window, with an empty tape and with a long one: the tape
+// is rewritten whole four times per evaluation, so its view must not cost more as it grows.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QString>
+
+#include "window/clock.h"
+#include "window/equals_action.h"
+#include "window/main_window.h"
+
+namespace vimbo {
+namespace {
+
+class FixedClock final : public Clock {
+  public:
+    CalendarDate today() const override { return {7, 12, 2026}; }
+};
+
+QString TapeOf(int entries) {
+    QString tape;
+    for (int i = 0; i < entries; ++i) {
+        tape += QStringLiteral("%1+3\r\n=\r\n%2\r\n****************\r\n").arg(i).arg(i + 3);
+    }
+    return tape;
+}
+
+void EqualsOnTape(benchmark::State& state) {
+    const int entries = static_cast<int>(state.range(0));
+    FixedClock clock;
+    MainWindow window(clock);
+    window.show();
+    QCoreApplication::processEvents();
+    WindowControls& controls = window.controls();
+    const QString tape = TapeOf(entries);
+    controls.list1.setWholeText(tape);
+    int sinceReset = 0;
+    for (auto _ : state) {
+        // Keep the tape at its starting length, outside the measured time.
+        if (++sinceReset == 1000) {
+            state.PauseTiming();
+            controls.list1.setWholeText(tape);
+            controls.Text1.setText(QString());
+            sinceReset = 0;
+            state.ResumeTiming();
+        }
+        controls.txtInput.setText(QStringLiteral("2+3"));
+        EqualsAction(controls);
+    }
+    state.counters["tape_chars"] = static_cast<double>(controls.list1.length());
+}
+
+// The four whole-text replacements of one entry on the tape alone.
+void TapeAppends(benchmark::State& state) {
+    FixedClock clock;
+    MainWindow window(clock);
+    window.show();
+    QCoreApplication::processEvents();
+    Tape& list1 = window.controls().list1;
+    const QString tape = TapeOf(static_cast<int>(state.range(0)));
+    list1.setWholeText(tape);
+    int sinceReset = 0;
+    for (auto _ : state) {
+        if (++sinceReset == 1000) {
+            state.PauseTiming();
+            list1.setWholeText(tape);
+            sinceReset = 0;
+            state.ResumeTiming();
+        }
+        list1.setWholeText(list1.wholeText() + QStringLiteral("2+3"));
+        list1.setWholeText(list1.wholeText() + QStringLiteral("\r\n="));
+        list1.setWholeText(list1.wholeText() + QStringLiteral("\r\n5"));
+        list1.setWholeText(list1.wholeText() + QStringLiteral("\r\n****************\r\n"));
+    }
+}
+
+BENCHMARK(TapeAppends)->Arg(0)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EqualsOnTape)->Arg(0)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vimbo
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
