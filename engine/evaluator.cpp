@@ -39,8 +39,12 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
     return out;
 }
 
-// Lower-casing (ASCII only), spaces removed, "pi" and "ans" substituted.
-std::string Normalise(std::string_view input, std::string_view previousOutput) {
+// Lower-casing (ASCII only), spaces removed, "pi" and "ans" substituted. "ans" is
+// substituted by the outermost call only: a nested text holds the previous output already,
+// and substituting it again would let a previous output that itself holds "ans" (possible
+// from the command line) grow the text at every level.
+std::string Normalise(std::string_view input, std::string_view previousOutput,
+                      bool substituteAns) {
     std::string text;
     text.reserve(input.size());
     for (const char c : input) {
@@ -50,7 +54,7 @@ std::string Normalise(std::string_view input, std::string_view previousOutput) {
         text.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
     }
     text = ReplaceAll(std::move(text), "pi", NumberText(MoreMath::Pi()));
-    if (text.find("ans") != std::string::npos) {
+    if (substituteAns && text.find("ans") != std::string::npos) {
         const std::string ans =
             previousOutput.empty() ? std::string("0") : "(" + std::string(previousOutput) + ")";
         text = ReplaceAll(std::move(text), "ans", ans);
@@ -355,7 +359,7 @@ std::string EvaluateNested(std::string_view inner, const EvalContext& context) {
 }
 
 std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) {
-    const std::string normalised = Normalise(input, context.previousOutput);
+    const std::string normalised = Normalise(input, context.previousOutput, context.depth == 0);
     std::string expression = normalised.substr(0, normalised.find('>'));
 
     const std::int32_t opening = CountOccurrences(expression, "(");
