@@ -14,7 +14,7 @@ test_packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils
   cups cups-client cups-filters poppler-utils
-  python3
+  python3 faketime xclip
 )
 
 case "${1:-run}" in
