@@ -13,8 +13,8 @@ void GrandTotalCommand(WindowControls& controls) {
         return;
     }
     // Two separate whole-text replacements; the lone CR gives the empty line before the total.
-    controls.list1.setWholeText(controls.list1.wholeText() + u'\r' + total + QStringLiteral(" GT"));
-    controls.list1.setWholeText(controls.list1.wholeText() + QStringLiteral("\r\n") + kSeparator);
+    controls.list1.appendText(u'\r' + total + QStringLiteral(" GT"));
+    controls.list1.appendText(QStringLiteral("\r\n") + kSeparator);
 }
 
 }  // namespace vimbo

@@ -10,14 +10,14 @@ struct CalendarDate {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual CalendarDate today() const = 0;
 };
 
 // The system's local date.
 class SystemClock final : public Clock {
-public:
+  public:
     CalendarDate today() const override;
 };
 

@@ -8,7 +8,7 @@ namespace vimbo {
 
 // A text box (txtOutput, txtdec, Text1): holds and shows exactly the string set.
 class TextBox {
-public:
+  public:
     virtual ~TextBox() = default;
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;
@@ -17,14 +17,14 @@ public:
 // The input line txtInput: a text box that can take the focus and place its caret.
 // Caret positions count UTF-16 code units, as QString::size() does.
 class InputLine : public TextBox {
-public:
-    virtual void giveFocus() = 0;  // the caret does not move
+  public:
+    virtual void giveFocus() = 0;                     // the caret does not move
     virtual void setCaretPosition(int position) = 0;  // nothing selected afterwards
 };
 
 // A label's caption (lblDRG, the store of the angle mode).
 class Label {
-public:
+  public:
     virtual ~Label() = default;
     virtual QString caption() const = 0;
     virtual void setCaption(const QString& caption) = 0;
@@ -32,7 +32,7 @@ public:
 
 // The check box Check1: 1 when ticked, 0 when not.
 class CheckBox {
-public:
+  public:
     virtual ~CheckBox() = default;
     virtual int value() const = 0;
 };
@@ -41,16 +41,19 @@ public:
 // included). Its length counts UTF-16 code units, the same units as the character
 // indices of its page layout.
 class Tape {
-public:
+  public:
     virtual ~Tape() = default;
     virtual QString wholeText() const = 0;
     virtual void setWholeText(const QString& text) = 0;
     virtual int length() const { return static_cast<int>(wholeText().size()); }
+    // A whole-text replacement by the current text followed by `tail`. A tape that keeps its
+    // text itself may do it without copying the whole text.
+    virtual void appendText(const QString& tail) { setWholeText(wholeText() + tail); }
 };
 
 // The main window frmMain itself: its mouse pointer and one round of pending events.
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     virtual void setBusyPointer(bool busy) = 0;
     virtual void processPendingEvents() = 0;

@@ -46,10 +46,6 @@ QString Format(const QString& value, const QString& pattern) {
     return QString::fromStdString(FormatByPattern(value.toStdString(), pattern.toStdString()));
 }
 
-void AppendToTape(Tape& tape, const QString& text) {
-    tape.setWholeText(tape.wholeText() + text);
-}
-
 }  // namespace
 
 void EqualsAction(WindowControls& controls) {
@@ -73,10 +69,10 @@ void EqualsAction(WindowControls& controls) {
     controls.frmMain.processPendingEvents();
 
     // Four separate whole-text replacements, each reading the tape and the boxes anew.
-    AppendToTape(controls.list1, controls.txtInput.text());
-    AppendToTape(controls.list1, kLineBreak + u'=');
-    AppendToTape(controls.list1, kLineBreak + controls.txtOutput.text());
-    AppendToTape(controls.list1, kLineBreak + kSeparator + kLineBreak);
+    controls.list1.appendText(controls.txtInput.text());
+    controls.list1.appendText(kLineBreak + u'=');
+    controls.list1.appendText(kLineBreak + controls.txtOutput.text());
+    controls.list1.appendText(kLineBreak + kSeparator + kLineBreak);
 
     controls.txtInput.setText(QString());
 

@@ -58,6 +58,7 @@ class QtTape final : public Tape {
     QString wholeText() const override { return view_.wholeText(); }
     void setWholeText(const QString& text) override { view_.setWholeText(text); }
     int length() const override { return view_.length(); }
+    void appendText(const QString& tail) override { view_.appendWholeText(tail); }
 
   private:
     TapeView& view_;

@@ -32,18 +32,33 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void TapeView::setWholeText(const QString& text) {
     if (!text_.isEmpty() && text.size() >= text_.size() && text.startsWith(text_)) {
-        const bool afterCr = text_.back() == u'\r';
-        const QString tail = DisplayText(QStringView(text).mid(text_.size()), afterCr);
+        const qsizetype oldSize = text_.size();
         text_ = text;
-        if (!tail.isEmpty()) {
-            appendShown(tail);
-            scrollToNewest();
-        }
+        showAppended(oldSize);
         return;
     }
     text_ = text;
     setPlainText(DisplayText(text_));
     scrollToNewest();
+}
+
+void TapeView::appendWholeText(const QString& tail) {
+    if (text_.isEmpty()) {
+        setWholeText(tail);
+        return;
+    }
+    const qsizetype oldSize = text_.size();
+    text_ += tail;
+    showAppended(oldSize);
+}
+
+void TapeView::showAppended(qsizetype oldSize) {
+    const bool afterCr = text_.at(oldSize - 1) == u'\r';
+    const QString tail = DisplayText(QStringView(text_).mid(oldSize), afterCr);
+    if (!tail.isEmpty()) {
+        appendShown(tail);
+        scrollToNewest();
+    }
 }
 
 void TapeView::appendShown(const QString& tail) {

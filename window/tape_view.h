@@ -17,9 +17,12 @@ class TapeView : public QPlainTextEdit {
     // The view costs only what changed when the new text extends the old one, so a long tape
     // does not slow every entry down.
     void setWholeText(const QString& text);
+    // The same as setWholeText(wholeText() + tail), at the cost of the tail alone.
+    void appendWholeText(const QString& tail);
     int length() const { return static_cast<int>(text_.size()); }
 
   private:
+    void showAppended(qsizetype oldSize);  // text_ has grown from oldSize characters
     void appendShown(const QString& tail);
     void scrollToNewest();
 

@@ -78,12 +78,51 @@ INSTANTIATE_TEST_SUITE_P(
                       SequenceCase{"FirstTextOnEmpty", {"", "1\r\n"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct AppendCase {
+    const char* name;
+    QString start;
+    std::vector<QString> tails;  // appended one after the other
+};
+
+class TapeAppendTest : public ::testing::TestWithParam<AppendCase> {};
+
+// Appending a tail is the whole-text replacement by the text and the tail, stored and shown.
+TEST_P(TapeAppendTest, SameAsReplacingTheWholeText) {
+    const AppendCase& c = GetParam();
+    TapeView appended;
+    TapeView replaced;
+    appended.setWholeText(c.start);
+    replaced.setWholeText(c.start);
+    for (const QString& tail : c.tails) {
+        const QString before = appended.wholeText();
+        appended.appendWholeText(tail);
+        replaced.setWholeText(replaced.wholeText() + tail);
+        EXPECT_EQ(before + tail, appended.wholeText());  // an earlier copy is not changed
+    }
+    EXPECT_EQ(appended.wholeText(), replaced.wholeText());
+    EXPECT_EQ(appended.length(), replaced.length());
+    EXPECT_EQ(appended.toPlainText(), replaced.toPlainText());
+    EXPECT_EQ(appended.toPlainText(), DisplayText(replaced.wholeText()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, TapeAppendTest,
+    ::testing::Values(
+        AppendCase{"OntoEmpty", "", {"2+3", "\r\n=", "\r\n5", "\r\n****************\r\n"}},
+        AppendCase{"LfAfterStoredCr", "a\r", {"\nb"}},
+        AppendCase{"CrAfterStoredCr", "a\r", {"\r", "\n"}},
+        AppendCase{"EmptyTail", "abc", {"", "d"}},
+        AppendCase{"GrandTotal", "5\r\n", {"\r5 GT", "\r\n****************"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(TapeSelection, AppendKeepsTheUserSelection) {
     TapeView tape;
     tape.setWholeText(QStringLiteral("first\r\n"));
     tape.selectAll();
     const QString selected = tape.textCursor().selectedText();
     tape.setWholeText(QStringLiteral("first\r\nsecond\r\n"));
+    EXPECT_EQ(tape.textCursor().selectedText(), selected);
+    tape.appendWholeText(QStringLiteral("third\r\n"));
     EXPECT_EQ(tape.textCursor().selectedText(), selected);
 }
 
