@@ -25,7 +25,8 @@ class WindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         window.show();
-        QApplication::setActiveWindow(&window);
+        // Asks the X server for the focus too: without a window manager nobody else gives it.
+        window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
