@@ -11,6 +11,8 @@ fake_date="${2:-}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=xvfb_server.sh
 source "$here/xvfb_server.sh"
+# shellcheck source=app_driver.sh
+source "$here/app_driver.sh"
 
 for tool in Xvfb xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
@@ -32,36 +34,11 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Waits up to 10 s for a mapped window that xdotool's search finds; prints its id.
-wait_for_window() {
-  local id
-  for _ in $(seq 100); do
-    id="$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)"
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    kill -0 "$app_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
 # The minimum and maximum sizes of the window's WM size hints, e.g. "554x308 554x308".
 size_hints() {
   xprop -id "$1" WM_NORMAL_HINTS |
     awk '/minimum size/ {min = $(NF-2) "x" $NF} /maximum size/ {max = $(NF-2) "x" $NF}
          END {print min, max}'
-}
-
-# The clipboard, when a tool to read it is at hand.
-read_clipboard() {
-  xclip -o -selection clipboard 2>/dev/null || true
 }
 
 start_xvfb
@@ -98,41 +75,14 @@ main="$(wait_for_window --name "$main_pattern")" || fail "the main window did no
   fail "the main window can be resized: $(size_hints "$main")"
 xprop -id "$main" _NET_WM_NAME | grep -qF '"Vimbo Calculator"' || fail "wrong window title"
 
-# No window manager runs: the window the keys go to is the one Qt gave the input focus.
-for _ in $(seq 50); do
-  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$main" ] && break
-  sleep 0.1
-done
-[ "$(xdotool getwindowfocus)" = "$main" ] || fail "the main window does not have the focus"
-xdotool type --delay 30 '2(1+3)^2'
-xdotool key Return
+wait_for_focus "$main"
+calculate '2(1+3)^2'
 if command -v xclip >/dev/null; then
-  # The focus is back in the input line; Tab goes to the output line, which holds 32.
-  sleep 0.3
-  xdotool key Tab ctrl+a ctrl+c
-  result=""
-  for _ in $(seq 30); do
-    result="$(read_clipboard)"
-    [ -n "$result" ] && break
-    sleep 0.1
-  done
+  result="$(output_line)"
   [ "$result" = "32" ] || fail "the output line shows '$result', not 32"
 else
   echo "note: xclip is not installed, the result is not read back"
 fi
 
-# "Exit" lies at 120, 3480 twips (8, 232 pixels), 735 x 375 twips (49 x 25 pixels).
-xdotool mousemove --window "$main" 32 244 click 1
-status=""
-for _ in $(seq 100); do
-  if ! kill -0 "$app_pid" 2>/dev/null; then
-    status=0
-    wait "$app_pid" || status=$?
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$status" ] || fail "the program is still running after Exit"
-app_pid=""
-[ "$status" = 0 ] || fail "the program ended with status $status after Exit"
+exit_by_button "$main"
 echo "passed"

@@ -1,0 +1,77 @@
+# Sourced by the end-to-end scripts: drives the real program in the Xvfb server of
+# xvfb_server.sh as a user would. The caller sets app_pid once the program runs.
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Waits up to 10 s for a mapped window that xdotool's search finds; prints its id.
+wait_for_window() {
+  local id
+  for _ in $(seq 100); do
+    id="$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)"
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    kill -0 "$app_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# No window manager runs: the window the keys go to is the one Qt gave the input focus.
+wait_for_focus() {
+  for _ in $(seq 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the window $1 does not have the focus"
+}
+
+# Clicks the control at a window's client position in twips: its x, y, width and height,
+# at 15 twips a pixel, in its middle.
+click_twips() {
+  local window="$1" x="$2" y="$3" width="$4" height="$5"
+  xdotool mousemove --window "$window" $(((x + width / 2) / 15)) $(((y + height / 2) / 15)) click 1
+}
+
+# Types an expression into the input line and presses Enter.
+calculate() {
+  xdotool type --delay 30 "$1"
+  xdotool key Return
+}
+
+# The text of the output line, read through the clipboard with the focus in the input line
+# (Tab goes to the output line); empty when xclip is missing. The focus goes back with Tab.
+output_line() {
+  command -v xclip >/dev/null || return 0
+  sleep 0.3
+  xdotool key Tab ctrl+a ctrl+c
+  local result=""
+  for _ in $(seq 30); do
+    result="$(xclip -o -selection clipboard 2>/dev/null || true)"
+    [ -n "$result" ] && break
+    sleep 0.1
+  done
+  xdotool key shift+Tab
+  printf '%s\n' "$result"
+}
+
+# Clicks "Exit" (120, 3480 twips, 735 x 375) and expects the program to end with status 0.
+exit_by_button() {
+  click_twips "$1" 120 3480 735 375
+  local status=""
+  for _ in $(seq 100); do
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      status=0
+      wait "$app_pid" || status=$?
+      break
+    fi
+    sleep 0.1
+  done
+  [ -n "$status" ] || fail "the program is still running after Exit"
+  app_pid=""
+  [ "$status" = 0 ] || fail "the program ended with status $status after Exit"
+}
