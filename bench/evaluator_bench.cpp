@@ -20,15 +20,17 @@ void BM_WorkedTracePowerAndFactorial(benchmark::State& state) {
 }
 BENCHMARK(BM_WorkedTracePowerAndFactorial);
 
-void BM_WorkedTraceNegatedGroup(benchmark::State& state) { Evaluate(state, "10-2*-(1+4)"); }
+void BM_WorkedTraceNegatedGroup(benchmark::State& state) {
+    Evaluate(state, "10-2*-(1+4)");
+}
 BENCHMARK(BM_WorkedTraceNegatedGroup);
 
 void BM_EdgeCaseMix(benchmark::State& state) {
     const std::vector<std::string> inputs = {
-        "2(3)4",    "2^3^2",     "-2^-2",       "3-(-2)^2",  "2*-((1)+2)", "2pi",
-        "7 mod 3",  "1+1e-5",    "10^20-5",     "sqr(2)^2",  "--5.0",      "2)(3",
-        "sin(30)",  "atn(1)",    "log(100)",    "200+5%",    "10!/9!",     "2^50%",
-        "2/3>roundto(2)", "7>junk", "sqr(sqr(16))", "(sin(180)+1)", "1/0", "0.5!"};
+        "2(3)4",          "2^3^2",  "-2^-2",        "3-(-2)^2",     "2*-((1)+2)", "2pi",
+        "7 mod 3",        "1+1e-5", "10^20-5",      "sqr(2)^2",     "--5.0",      "2)(3",
+        "sin(30)",        "atn(1)", "log(100)",     "200+5%",       "10!/9!",     "2^50%",
+        "2/3>roundto(2)", "7>junk", "sqr(sqr(16))", "(sin(180)+1)", "1/0",        "0.5!"};
     for (auto _ : state) {
         for (const std::string& text : inputs) {
             benchmark::DoNotOptimize(vimbo::EvaluateExpression(text, "", "DEG"));
@@ -51,16 +53,28 @@ void BM_SumOfTerms(benchmark::State& state) {
     Evaluate(state, text);
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_SumOfTerms)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Arg(16384)
-    ->Unit(benchmark::kMicrosecond)->Complexity();
+BENCHMARK(BM_SumOfTerms)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(16384)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 void BM_SumOfDecimalTerms(benchmark::State& state) {
     Evaluate(state, SumOf(state.range(0), "1.25"));
 }
-BENCHMARK(BM_SumOfDecimalTerms)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)
+BENCHMARK(BM_SumOfDecimalTerms)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
     ->Unit(benchmark::kMicrosecond);
 
-void BM_SumOfGroups(benchmark::State& state) { Evaluate(state, SumOf(state.range(0), "(2)")); }
+void BM_SumOfGroups(benchmark::State& state) {
+    Evaluate(state, SumOf(state.range(0), "(2)"));
+}
 BENCHMARK(BM_SumOfGroups)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 void BM_SumOfFunctions(benchmark::State& state) {
@@ -73,7 +87,9 @@ void BM_DeepNestingRejected(benchmark::State& state) {
 }
 BENCHMARK(BM_DeepNestingRejected)->Unit(benchmark::kMillisecond);
 
-void BM_FactorialOfFraction(benchmark::State& state) { Evaluate(state, "0.5!"); }
+void BM_FactorialOfFraction(benchmark::State& state) {
+    Evaluate(state, "0.5!");
+}
 BENCHMARK(BM_FactorialOfFraction);
 
 }  // namespace

@@ -1,0 +1,74 @@
+// Printing a long tape to a PDF file through the real Qt back end: the cost of a page must
+// not grow with the tape's length (the document is laid out once per job, not per page).
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "history/printing.h"
+#include "window/clock.h"
+#include "window/main_window.h"
+#include "window/tape_view.h"
+
+namespace vimbo {
+namespace {
+
+class FixedClock final : public Clock {
+  public:
+    CalendarDate today() const override { return {7, 12, 2026}; }
+};
+
+// Calculations as the window writes them, with a grand total after every tenth.
+QString TapeOf(int entries) {
+    QString tape;
+    double total = 0;
+    for (int i = 1; i <= entries; ++i) {
+        tape += QStringLiteral("%1+3\r\n=\r\n%2\r\n****************\r\n").arg(i).arg(i + 3);
+        total += i + 3;
+        if (i % 10 == 0) {
+            tape += QStringLiteral("\r%1 GT\r\n****************").arg(total, 0, 'g', 15);
+        }
+    }
+    return tape;
+}
+
+int PagesOf(const QString& pdf) {
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b(?!s)"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
+void PrintToPdf(benchmark::State& state) {
+    const FixedClock clock;
+    MainWindow window(clock);
+    WindowControls& controls = window.controls();
+    controls.list1.setWholeText(TapeOf(static_cast<int>(state.range(0))));
+    const QFont tapeFont = window.findChild<TapeView*>(QStringLiteral("list1"))->font();
+    const QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        PrintTapeOnPrinter(printer, controls, clock, tapeFont);
+    }
+    const int pages = PagesOf(pdf);
+    if (pages == 0) {
+        state.SkipWithError("no pages printed");
+        return;
+    }
+    state.counters["pages"] = pages;
+    // Time per page: pages per second, inverted.
+    state.counters["per_page"] = benchmark::Counter(
+        pages, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(PrintToPdf)->Arg(1'000)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vimbo
