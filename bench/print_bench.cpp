@@ -7,32 +7,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "bench_tape.h"
 #include "history/printing.h"
-#include "window/clock.h"
 #include "window/main_window.h"
 #include "window/tape_view.h"
 
 namespace vimbo {
 namespace {
 
-class FixedClock final : public Clock {
-  public:
-    CalendarDate today() const override { return {7, 12, 2026}; }
-};
-
-// Calculations as the window writes them, with a grand total after every tenth.
-QString TapeOf(int entries) {
-    QString tape;
-    double total = 0;
-    for (int i = 1; i <= entries; ++i) {
-        tape += QStringLiteral("%1+3\r\n=\r\n%2\r\n****************\r\n").arg(i).arg(i + 3);
-        total += i + 3;
-        if (i % 10 == 0) {
-            tape += QStringLiteral("\r%1 GT\r\n****************").arg(total, 0, 'g', 15);
-        }
-    }
-    return tape;
-}
+using bench::FixedClock;
+using bench::TapeOf;
 
 int PagesOf(const QString& pdf) {
     QFile file(pdf);
@@ -47,7 +31,7 @@ void PrintToPdf(benchmark::State& state) {
     const FixedClock clock;
     MainWindow window(clock);
     WindowControls& controls = window.controls();
-    controls.list1.setWholeText(TapeOf(static_cast<int>(state.range(0))));
+    controls.list1.setWholeText(TapeOf(static_cast<int>(state.range(0)), 10));
     const QFont tapeFont = window.findChild<TapeView*>(QStringLiteral("list1"))->font();
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));

@@ -5,25 +5,15 @@
 #include <QApplication>
 #include <QString>
 
-#include "window/clock.h"
+#include "bench_tape.h"
 #include "window/equals_action.h"
 #include "window/main_window.h"
 
 namespace vimbo {
 namespace {
 
-class FixedClock final : public Clock {
-  public:
-    CalendarDate today() const override { return {7, 12, 2026}; }
-};
-
-QString TapeOf(int entries) {
-    QString tape;
-    for (int i = 0; i < entries; ++i) {
-        tape += QStringLiteral("%1+3\r\n=\r\n%2\r\n****************\r\n").arg(i).arg(i + 3);
-    }
-    return tape;
-}
+using bench::FixedClock;
+using bench::TapeOf;
 
 void EqualsOnTape(benchmark::State& state) {
     const int entries = static_cast<int>(state.range(0));

@@ -125,76 +125,48 @@ double LeadingNumber(std::string_view text) {
         }
     }
 
-    std::size_t i = 0;
+    // The longest prefix that reads as a number: sign, digits with at most one ".", and an
+    // exponent only when digits follow its letter.
     const std::size_t n = compact.size();
-    bool negative = false;
-    if (i < n && (compact[i] == '+' || compact[i] == '-')) {
-        negative = compact[i] == '-';
-        ++i;
+    std::size_t end = 0;
+    if (end < n && (compact[end] == '+' || compact[end] == '-')) {
+        ++end;
     }
-    std::string number;  // the prefix in the form from_chars reads
     bool seenPoint = false;
     bool seenDigit = false;
-    bool seenSignificant = false;
-    std::int64_t leadingPlace = 0;  // decimal place of the first significant digit
-    std::int64_t integerDigits = 0;
-    std::int64_t zerosAfterPoint = 0;
-    for (; i < n; ++i) {
-        const char c = compact[i];
+    for (; end < n; ++end) {
+        const char c = compact[end];
         if (c == '.' && !seenPoint) {
             seenPoint = true;
         } else if (IsDigit(c)) {
             seenDigit = true;
-            if (c != '0') {
-                seenSignificant = true;
-            }
-            if (!seenPoint && seenSignificant) {
-                ++integerDigits;
-            } else if (seenPoint && !seenSignificant) {
-                ++zerosAfterPoint;
-            }
         } else {
             break;
         }
-        number.push_back(c);
     }
     if (!seenDigit) {
         return 0.0;
     }
-    leadingPlace = integerDigits > 0 ? integerDigits : -zerosAfterPoint;
-
-    std::int64_t exponent = 0;
-    if (i < n && (compact[i] == 'e' || compact[i] == 'E')) {
-        std::size_t j = i + 1;
-        bool negativeExponent = false;
+    if (end < n && (compact[end] == 'e' || compact[end] == 'E')) {
+        std::size_t j = end + 1;
         if (j < n && (compact[j] == '+' || compact[j] == '-')) {
-            negativeExponent = compact[j] == '-';
             ++j;
         }
-        if (j < n && IsDigit(compact[j])) {  // an exponent letter without digits is not read
-            number.push_back('e');
-            if (negativeExponent) {
-                number.push_back('-');
+        if (j < n && IsDigit(compact[j])) {
+            while (j < n && IsDigit(compact[j])) {
+                ++j;
             }
-            for (; j < n && IsDigit(compact[j]); ++j) {
-                number.push_back(compact[j]);
-                if (exponent < 1'000'000'000) {
-                    exponent = exponent * 10 + (compact[j] - '0');
-                }
-            }
-            if (negativeExponent) {
-                exponent = -exponent;
-            }
+            end = j;
         }
     }
-
-    double value = 0.0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (res.ec == std::errc::result_out_of_range) {
-        const bool overflow = seenSignificant && leadingPlace + exponent > 0;
-        value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
+    const std::string_view number(compact.data(), end);
+    try {
+        return ReadNumberText(number);
+    } catch (const EngineError&) {
+        // Beyond the double range: the sum shows as "Error", not as a wrong finite number.
+        return number.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
     }
-    return negative ? -value : value;
 }
 
 }  // namespace vimbo
