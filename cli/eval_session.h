@@ -14,7 +14,7 @@ struct EvalOptions {
 };
 
 class EvalSession {
-public:
+  public:
     explicit EvalSession(EvalOptions options);
 
     // The result line for one input line (its line end already removed). An empty line
@@ -24,7 +24,7 @@ public:
     // True once any result was "Syntax error" or "Error".
     bool anyFailure() const { return anyFailure_; }
 
-private:
+  private:
     EvalOptions options_;
     bool anyFailure_ = false;
 };

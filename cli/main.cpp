@@ -89,8 +89,9 @@ int main(int argc, char** argv) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const bool looksLikeOption = arg == "--" || (arg.size() > 2 && arg.starts_with("--") &&
-                                                     std::isalpha(static_cast<unsigned char>(arg[2])));
+        const bool looksLikeOption =
+            arg == "--" || (arg.size() > 2 && arg.starts_with("--") &&
+                            std::isalpha(static_cast<unsigned char>(arg[2])));
         if (optionsEnded || !looksLikeOption) {
             // "-5+2" and "--5.0" are expressions, not options.
             expressions.emplace_back(arg);

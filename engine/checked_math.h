@@ -19,9 +19,15 @@ inline double Check(double r) {
     return r;
 }
 
-inline double Add(double a, double b) { return Check(a + b); }
-inline double Sub(double a, double b) { return Check(a - b); }
-inline double Mul(double a, double b) { return Check(a * b); }
+inline double Add(double a, double b) {
+    return Check(a + b);
+}
+inline double Sub(double a, double b) {
+    return Check(a - b);
+}
+inline double Mul(double a, double b) {
+    return Check(a * b);
+}
 
 inline double Div(double a, double b) {
     if (b == 0.0) {
@@ -56,6 +62,8 @@ inline double Ln(double x) {
     return std::log(x);
 }
 
-inline double Exp(double x) { return Check(std::exp(x)); }
+inline double Exp(double x) {
+    return Check(std::exp(x));
+}
 
 }  // namespace vimbo::checked

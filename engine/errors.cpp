@@ -20,6 +20,8 @@ const char* Describe(ErrorKind kind) {
 
 EngineError::EngineError(ErrorKind kind) : std::runtime_error(Describe(kind)), kind_(kind) {}
 
-void Raise(ErrorKind kind) { throw EngineError(kind); }
+void Raise(ErrorKind kind) {
+    throw EngineError(kind);
+}
 
 }  // namespace vimbo

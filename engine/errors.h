@@ -14,11 +14,11 @@ enum class ErrorKind {
 };
 
 class EngineError : public std::runtime_error {
-public:
+  public:
     explicit EngineError(ErrorKind kind);
     ErrorKind kind() const noexcept { return kind_; }
 
-private:
+  private:
     ErrorKind kind_;
 };
 

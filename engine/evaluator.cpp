@@ -18,7 +18,9 @@ namespace detail {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Every occurrence of `what`, left to right and without overlapping, replaced by `with`.
 std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {
@@ -43,8 +45,7 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
 // substituted by the outermost call only: a nested text holds the previous output already,
 // and substituting it again would let a previous output that itself holds "ans" (possible
 // from the command line) grow the text at every level.
-std::string Normalise(std::string_view input, std::string_view previousOutput,
-                      bool substituteAns) {
+std::string Normalise(std::string_view input, std::string_view previousOutput, bool substituteAns) {
     std::string text;
     text.reserve(input.size());
     for (const char c : input) {
@@ -222,8 +223,8 @@ bool PowerStep(ExpressionText& text) {
     const OperandScan left = ScanOperand(text.str(), op, true);
     const double base = OperandValue(text.Slice(left.boundary, op - 1), left.endsWithPercent,
                                      left.endsWithFactorial, true);
-    const double exponent = OperandValue(text.Slice(op + 1, right.boundary),
-                                         right.endsWithPercent, right.endsWithFactorial, true);
+    const double exponent = OperandValue(text.Slice(op + 1, right.boundary), right.endsWithPercent,
+                                         right.endsWithFactorial, true);
     double result = 0.0;
     if (left.isParenthesized) {
         result = checked::Pow(base, exponent);
@@ -270,7 +271,9 @@ bool MultiplicativeStep(ExpressionText& text) {
     return true;
 }
 
-bool IsExponentLetter(char c) { return c == 'E' || c == 'e'; }
+bool IsExponentLetter(char c) {
+    return c == 'E' || c == 'e';
+}
 
 // The leftmost "+" or "-" between two operands. A "-" at position 1 is the first number's
 // sign; a sign after an exponent letter belongs to the number (typed 1e-5 as well).
@@ -306,7 +309,9 @@ bool AdditiveStep(ExpressionText& text) {
 
 }  // namespace
 
-void Fail() { Raise(ErrorKind::InvalidOperation); }
+void Fail() {
+    Raise(ErrorKind::InvalidOperation);
+}
 
 double OperandValue(std::string_view operand, bool endsWithPercent, bool endsWithFactorial,
                     bool forPower) {

@@ -26,7 +26,7 @@ struct EvalContext {
 
 // Unbalanced parentheses: only the outermost call reports it as "Syntax error".
 class SyntaxFailure : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "syntax error"; }
 };
 

@@ -5,10 +5,14 @@
 namespace vimbo::detail {
 
 namespace {
-bool IsSign(char c) { return c == '+' || c == '-'; }
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
 }  // namespace
 
-ExpressionText::ExpressionText(std::string text) { Assign(std::move(text)); }
+ExpressionText::ExpressionText(std::string text) {
+    Assign(std::move(text));
+}
 
 void ExpressionText::Assign(std::string text) {
     text_ = std::move(text);

@@ -11,7 +11,7 @@
 namespace vimbo::detail {
 
 class ExpressionText {
-public:
+  public:
     explicit ExpressionText(std::string text);
 
     const std::string& str() const { return text_; }
@@ -38,7 +38,7 @@ public:
     bool signPairsPossible() const { return signPairsPossible_; }
     void clearSignPairs() { signPairsPossible_ = false; }
 
-private:
+  private:
     void NoteSignPair(std::int32_t pos);  // checks the pair at pos, pos + 1
 
     std::string text_;

@@ -42,10 +42,18 @@ constexpr std::array<FunctionName, 12> kFunctions{{
 
 using Operation = double (*)(double);
 
-double PlatformSin(double x) { return std::sin(x); }
-double PlatformCos(double x) { return std::cos(x); }
-double PlatformTan(double x) { return std::tan(x); }
-double PlatformAtan(double x) { return std::atan(x); }
+double PlatformSin(double x) {
+    return std::sin(x);
+}
+double PlatformCos(double x) {
+    return std::cos(x);
+}
+double PlatformTan(double x) {
+    return std::tan(x);
+}
+double PlatformAtan(double x) {
+    return std::atan(x);
+}
 
 // The operation of a trigonometric function in the angle unit: degrees, radians, grads.
 double InAngleUnit(std::string_view angleMode, double x, Operation degrees, Operation radians,
@@ -151,8 +159,7 @@ bool FunctionStep(ExpressionText& text, const PairTable& closeOf, const EvalCont
             continue;
         }
         const auto& [name, function] = kFunctions[i];
-        const std::int32_t pos =
-            function == Function::Sqr ? text.FindLast(name) : text.Find(name);
+        const std::int32_t pos = function == Function::Sqr ? text.FindLast(name) : text.Find(name);
         if (pos == 0) {
             search.absent[i] = true;
             continue;

@@ -8,7 +8,7 @@
 namespace {
 
 std::vector<std::string> RunLines(vimbo::EvalOptions options, const std::vector<std::string>& lines,
-                             bool* anyFailure = nullptr) {
+                                  bool* anyFailure = nullptr) {
     vimbo::EvalSession session(std::move(options));
     std::vector<std::string> results;
     for (const std::string& line : lines) {
@@ -21,8 +21,7 @@ std::vector<std::string> RunLines(vimbo::EvalOptions options, const std::vector<
 }
 
 TEST(EvalSession, AnsIsThePreviousResult) {
-    EXPECT_EQ(RunLines({}, {"2+3", "ans*2", "ans-1"}),
-              (std::vector<std::string>{"5", "10", "9"}));
+    EXPECT_EQ(RunLines({}, {"2+3", "ans*2", "ans-1"}), (std::vector<std::string>{"5", "10", "9"}));
 }
 
 TEST(EvalSession, AnsOptionGivesTheOneBeforeTheFirst) {
@@ -33,8 +32,7 @@ TEST(EvalSession, AnsOptionGivesTheOneBeforeTheFirst) {
 
 TEST(EvalSession, EmptyLineGivesEmptyLineAndKeepsAns) {
     bool failed = true;
-    EXPECT_EQ(RunLines({}, {"7", "", "ans+1"}, &failed),
-              (std::vector<std::string>{"7", "", "8"}));
+    EXPECT_EQ(RunLines({}, {"7", "", "ans+1"}, &failed), (std::vector<std::string>{"7", "", "8"}));
     EXPECT_FALSE(failed);
 }
 
@@ -60,9 +58,9 @@ TEST(EvalSession, AngleModeIsPassedOn) {
 TEST(EvalSession, DecimalsFormatTheResultAndAnsSeesTheFormattedText) {
     vimbo::EvalOptions options;
     options.decimals = true;
-    EXPECT_EQ(RunLines(options, {"1/3", "ans*3", "10^20", "1/0", "0.75>frac"}),
-              (std::vector<std::string>{"0.33", "0.99", "100000000000000000000.00", "Error",
-                                        "3/4"}));
+    EXPECT_EQ(
+        RunLines(options, {"1/3", "ans*3", "10^20", "1/0", "0.75>frac"}),
+        (std::vector<std::string>{"0.33", "0.99", "100000000000000000000.00", "Error", "3/4"}));
 }
 
 struct LineEndCase {
@@ -77,11 +75,12 @@ TEST_P(LineEnds, OneLineEndIsRemoved) {
     EXPECT_EQ(vimbo::StripLineEnd(GetParam().raw), GetParam().line);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StripLineEnd, LineEnds,
-    testing::Values(LineEndCase{"Lf", "2+3\n", "2+3"}, LineEndCase{"CrLf", "2+3\r\n", "2+3"},
-                    LineEndCase{"None", "2+3", "2+3"}, LineEndCase{"EmptyCrLf", "\r\n", ""},
-                    LineEndCase{"BlanksKept", "  \n", "  "}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(StripLineEnd, LineEnds,
+                         testing::Values(LineEndCase{"Lf", "2+3\n", "2+3"},
+                                         LineEndCase{"CrLf", "2+3\r\n", "2+3"},
+                                         LineEndCase{"None", "2+3", "2+3"},
+                                         LineEndCase{"EmptyCrLf", "\r\n", ""},
+                                         LineEndCase{"BlanksKept", "  \n", "  "}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -65,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"ExplicitPlus", "+5", 5.0}, ReadCase{"LeadingPoint", ".5", 0.5},
                     ReadCase{"TrailingPoint", "5.", 5.0}, ReadCase{"Exponent", "1.5E-07", 1.5e-7},
                     ReadCase{"LowerExponent", "1e5", 1e5}, ReadCase{"Grouped", "1,000", 1000.0},
-                    ReadCase{"Blanks", " 12.5 ", 12.5},
-                    ReadCase{"UnderflowIsZero", "1e-400", 0.0},
+                    ReadCase{"Blanks", " 12.5 ", 12.5}, ReadCase{"UnderflowIsZero", "1e-400", 0.0},
                     ReadCase{"SubnormalKept", "1e-310", 1e-310},
                     ReadCase{"WrittenPi", "3.14159265358979", 3.14159265358979}),
     [](const auto& info) { return std::string(info.param.name); });
