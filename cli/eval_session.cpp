@@ -14,11 +14,11 @@ std::string EvalSession::EvaluateLine(std::string_view line) {
         return {};
     }
     std::string result = EvaluateExpression(line, options_.previousOutput, options_.angleMode);
-    if (result == "Syntax error" || result == "Error") {
+    if (result == kSyntaxErrorText || result == kErrorText) {
         anyFailure_ = true;
     }
     if (options_.decimals) {
-        result = FormatByPattern(std::string_view(result), "0.00");
+        result = FormatByPattern(std::string_view(result), kTwoDecimalsPattern);
     }
     options_.previousOutput = result;  // "ans" sees the formatted output, as in the window
     return result;

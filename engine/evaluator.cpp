@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <new>
+#include <exception>
 #include <utility>
 
+#include "engine/characters.h"
 #include "engine/checked_math.h"
 #include "engine/errors.h"
 #include "engine/evaluator_steps.h"
@@ -17,10 +18,6 @@ namespace vimbo {
 namespace detail {
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Every occurrence of `what`, left to right and without overlapping, replaced by `with`.
 std::string ReplaceAll(std::string text, std::string_view what, std::string_view with) {
@@ -212,6 +209,29 @@ bool GroupStep(ExpressionText& text, const PairTable& closeOf, const EvalContext
     return false;
 }
 
+// The two operands around the operator at `op` (`length` characters long), as the scans
+// delimit them, with their values.
+struct Operands {
+    OperandScan left;
+    OperandScan right;
+    double a = 0.0;
+    double b = 0.0;
+};
+
+Operands ReadOperands(const ExpressionText& text, std::int32_t op, std::int32_t length,
+                      bool forPower) {
+    Operands operands;
+    operands.right = ScanOperand(text.str(), op + length - 1, false);
+    operands.left = ScanOperand(text.str(), op, true);
+    operands.a =
+        OperandValue(text.Slice(operands.left.boundary, op - 1), operands.left.endsWithPercent,
+                     operands.left.endsWithFactorial, forPower);
+    operands.b =
+        OperandValue(text.Slice(op + length, operands.right.boundary),
+                     operands.right.endsWithPercent, operands.right.endsWithFactorial, forPower);
+    return operands;
+}
+
 // The rightmost "^": powers group from the right. An unparenthesised negative base is
 // raised by its magnitude and the sign put back, so -2^2 is -4.
 bool PowerStep(ExpressionText& text) {
@@ -219,12 +239,7 @@ bool PowerStep(ExpressionText& text) {
     if (op == 0) {
         return false;
     }
-    const OperandScan right = ScanOperand(text.str(), op, false);
-    const OperandScan left = ScanOperand(text.str(), op, true);
-    const double base = OperandValue(text.Slice(left.boundary, op - 1), left.endsWithPercent,
-                                     left.endsWithFactorial, true);
-    const double exponent = OperandValue(text.Slice(op + 1, right.boundary), right.endsWithPercent,
-                                         right.endsWithFactorial, true);
+    const auto [left, right, base, exponent] = ReadOperands(text, op, 1, true);
     double result = 0.0;
     if (left.isParenthesized) {
         result = checked::Pow(base, exponent);
@@ -253,12 +268,7 @@ bool MultiplicativeStep(ExpressionText& text) {
         return false;
     }
     const bool isMod = op == mod;
-    const OperandScan right = ScanOperand(text.str(), isMod ? op + 2 : op, false);
-    const OperandScan left = ScanOperand(text.str(), op, true);
-    const double a = OperandValue(text.Slice(left.boundary, op - 1), left.endsWithPercent,
-                                  left.endsWithFactorial, false);
-    const double b = OperandValue(text.Slice(isMod ? op + 3 : op + 1, right.boundary),
-                                  right.endsWithPercent, right.endsWithFactorial, false);
+    const auto [left, right, a, b] = ReadOperands(text, op, isMod ? 3 : 1, false);
     double result = 0.0;
     if (isMod) {
         result = MoreMath::FMod(a, b);
@@ -269,10 +279,6 @@ bool MultiplicativeStep(ExpressionText& text) {
     }
     text.Replace(left.boundary, right.boundary, NumberText(result));
     return true;
-}
-
-bool IsExponentLetter(char c) {
-    return c == 'E' || c == 'e';
 }
 
 // The leftmost "+" or "-" between two operands. A "-" at position 1 is the first number's
@@ -294,12 +300,7 @@ bool AdditiveStep(ExpressionText& text) {
             }
             continue;
         }
-        const OperandScan right = ScanOperand(text.str(), op, false);
-        const OperandScan left = ScanOperand(text.str(), op, true);
-        const double a = OperandValue(text.Slice(left.boundary, op - 1), left.endsWithPercent,
-                                      left.endsWithFactorial, false);
-        const double b = OperandValue(text.Slice(op + 1, right.boundary), right.endsWithPercent,
-                                      right.endsWithFactorial, false);
+        const auto [left, right, a, b] = ReadOperands(text, op, 1, false);
         const double result = isPlus ? checked::Add(a, b) : checked::Sub(a, b);
         text.Replace(left.boundary, right.boundary, NumberText(result));
         return true;
@@ -416,13 +417,12 @@ std::string EvaluateExpression(std::string_view text, std::string_view previousO
     try {
         return detail::EvaluateOrRaise(text, detail::EvalContext{previousOutput, angleMode, 0});
     } catch (const detail::SyntaxFailure&) {
-        return "Syntax error";
+        return std::string(kSyntaxErrorText);
     } catch (const EngineError&) {
-        return "Error";
-    } catch (const std::bad_alloc&) {
-        return "Error";  // an input too large to rewrite in memory
+        return std::string(kErrorText);
     } catch (const std::exception&) {
-        return "Error";  // e.g. a text longer than a string can hold
+        return std::string(
+            kErrorText);  // an input too large to rewrite in memory or to hold in a string
     }
 }
 

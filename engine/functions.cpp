@@ -124,18 +124,9 @@ PostfixFlags FlagsOf(std::string_view text) {
     return flags;
 }
 
+// The text's number with its postfix signs left out.
 double ValueWithoutSigns(std::string_view text) {
-    std::string digits;
-    digits.reserve(text.size());
-    for (const char c : text) {
-        if (c != '%' && c != '!') {
-            digits.push_back(c);
-        }
-    }
-    if (!IsPlainNumber(digits)) {
-        Fail();
-    }
-    return ReadNumberText(digits);
+    return OperandValue(text, false, false, false);
 }
 
 // Places text of ">roundto(" as a 32-bit whole number, halves to the even neighbour.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <system_error>
 
+#include "engine/characters.h"
 #include "engine/errors.h"
 
 namespace vimbo {
@@ -13,13 +14,6 @@ namespace vimbo {
 namespace {
 
 constexpr int kSignificantDigits = 15;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 }  // namespace
 

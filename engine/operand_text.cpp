@@ -4,22 +4,11 @@
 #include <cstddef>
 #include <limits>
 
+#include "engine/characters.h"
+
 namespace vimbo {
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool IsExponentLetter(char c) {
-    return c == 'E' || c == 'e';
-}
-bool IsSign(char c) {
-    return c == '+' || c == '-';
-}
 
 // Positions are 32-bit: a longer text is seen only up to the last position that can be named.
 std::int64_t VisibleLength(std::string_view text) {

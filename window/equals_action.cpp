@@ -10,8 +10,7 @@ namespace vimbo {
 
 namespace {
 
-constexpr int kEnter = 13;
-const QString kTwoDecimals = QStringLiteral("0.00");
+const QString kTwoDecimals = QString::fromLatin1(kTwoDecimalsPattern);
 const QString kSeparator = QStringLiteral("****************");
 const QString kLineBreak = QStringLiteral("\r\n");
 
@@ -86,7 +85,7 @@ void EqualsAction(WindowControls& controls) {
 }
 
 bool InputKeyPress(WindowControls& controls, int characterCode) {
-    if (characterCode != kEnter || controls.txtInput.text().isEmpty()) {
+    if (characterCode != kEnterCharacterCode || controls.txtInput.text().isEmpty()) {
         return false;
     }
     EqualsAction(controls);

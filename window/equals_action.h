@@ -6,6 +6,9 @@
 
 namespace vimbo {
 
+// The character code of the Enter key.
+inline constexpr int kEnterCharacterCode = 13;
+
 void EqualsAction(WindowControls& controls);
 
 // The key hook of txtInput, offered every typed character code before the box inserts it.

@@ -92,7 +92,7 @@ std::span<const char* const> MainWindowTabOrder() {
 }
 
 int TwipsToPixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 }  // namespace vimbo

@@ -51,7 +51,10 @@ std::span<const ControlLayout> MainWindowControls();
 // The controls that take the focus, in tab order; the first one has the focus at start.
 std::span<const char* const> MainWindowTabOrder();
 
-// 15 twips make a pixel at 96 dots per inch; rounded to the nearest pixel.
+// 15 twips make a pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Rounded to the nearest pixel.
 int TwipsToPixels(int twips);
 
 }  // namespace vimbo

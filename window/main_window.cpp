@@ -17,8 +17,6 @@ namespace vimbo {
 
 namespace {
 
-constexpr int kEnterCode = 13;
-
 QFont ControlQFont(ControlFont font) {
     const WindowLayout& window = MainWindowLayout();
     QFont qfont(QString::fromUtf8(window.fontFamily));
@@ -206,7 +204,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         // Ctrl+Enter types a line feed, not an Enter.
         if (enter && !key->modifiers().testFlag(Qt::ControlModifier)) {
-            return InputKeyPress(bindings_->controls, kEnterCode);
+            return InputKeyPress(bindings_->controls, kEnterCharacterCode);
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -4,22 +4,16 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <system_error>
 
+#include "engine/characters.h"
 #include "engine/errors.h"
+#include "engine/evaluator.h"
 #include "engine/number_text.h"
 #include "engine/operand_text.h"
 
 namespace vimbo {
 
 namespace {
-
-constexpr std::string_view kTwoDecimals = "0.00";
-constexpr std::string_view kErrorText = "Error";
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Adds one to a text of decimal digits.
 void Increment(std::string& digits) {
@@ -102,11 +96,11 @@ std::string FormatByPattern(double value, std::string_view pattern) {
     if (!std::isfinite(value)) {
         return std::string(kErrorText);
     }
-    return pattern == kTwoDecimals ? TwoDecimals(value) : NumberText(value);
+    return pattern == kTwoDecimalsPattern ? TwoDecimals(value) : NumberText(value);
 }
 
 std::string FormatByPattern(std::string_view value, std::string_view pattern) {
-    if (pattern != kTwoDecimals || !IsPlainNumber(value)) {
+    if (pattern != kTwoDecimalsPattern || !IsPlainNumber(value)) {
         return std::string(value);  // fractions and failure texts are shown as they are
     }
     try {

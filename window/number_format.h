@@ -7,6 +7,9 @@
 
 namespace vimbo {
 
+// The decimals option's pattern.
+inline constexpr std::string_view kTwoDecimalsPattern = "0.00";
+
 // Pattern "0.00": fixed point with exactly two decimals, rounded half away from zero on the
 // 15-digit number text (not on the binary value), so 1.005 gives 1.01. A negative value that
 // rounds to zero is written "0.00". Any other pattern, "" included, leaves a text unchanged and

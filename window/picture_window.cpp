@@ -24,7 +24,6 @@ constexpr int kHiddenLeft = 6000;
 constexpr int kHiddenWidth = 135;
 constexpr int kHiddenHeight = 195;
 constexpr int kHiddenBelowWindow = 1000;  // how far below the window's lower edge
-constexpr int kTwipsPerPixel = 15;
 
 }  // namespace
 

@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "fake_controls.h"
+#include "qt_print_to.h"
+#include "tests/window/fake_controls.h"
 
 namespace vimbo::testing {
 namespace {
@@ -28,7 +29,7 @@ TEST_P(GrandTotalAppends, TapeText) {
     FakeWindow window;
     window.list1.text = row.tapeBefore;
     window.Text1.setText(row.total);
-    auto controls = window.controls();
+    WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
@@ -58,28 +59,28 @@ TEST(GrandTotal, TwoSeparateWholeTextReplacements) {
     FakeWindow window;
     window.list1.text = "x";
     window.Text1.setText("9");
-    auto controls = window.controls();
+    WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
-    const std::vector<QString> expected{"x\r9 GT", "x\r9 GT\r\n****************"};
-    EXPECT_EQ(window.list1.replacements, expected);
+    const QStringList expected{"x\r9 GT", "x\r9 GT\r\n****************"};
+    EXPECT_EQ(window.list1.writes, expected);
 }
 
 TEST(GrandTotal, EmptyTotalReplacesNothing) {
     FakeWindow window;
     window.list1.text = "x";
-    auto controls = window.controls();
+    WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
-    EXPECT_TRUE(window.list1.replacements.empty());
+    EXPECT_TRUE(window.list1.writes.empty());
 }
 
 TEST(GrandTotal, PressedTwiceAppendsTwoEntriesWithTheSameTotal) {
     FakeWindow window;
     window.Text1.setText("25");
-    auto controls = window.controls();
+    WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
     GrandTotalCommand(controls);
@@ -98,7 +99,7 @@ TEST_P(GrandTotalFocus, MovesFocusOnlyNotTheCaret) {
     FakeWindow window;
     window.Text1.setText(GetParam().total);
     window.txtInput.setText("12+");
-    auto controls = window.controls();
+    WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(GrandTotal, GrandTotalFocus,
 // and the last expression continues the separator line the grand total left open.
 TEST(GrandTotal, TapeExampleComesOutToTheCharacter) {
     FakeWindow window;
-    auto controls = window.controls();
+    WindowControls& controls = window.controls;
     window.list1.text = CalculationEntry("2+3", "5") + CalculationEntry("4*5", "20");
     window.Text1.setText("25");
 

@@ -10,9 +10,10 @@
 #include <cmath>
 #include <vector>
 
-#include "fake_controls.h"
 #include "history/grand_total.h"
 #include "history/printing.h"
+#include "qt_print_to.h"
+#include "tests/window/fake_controls.h"
 
 namespace vimbo::testing {
 namespace {
@@ -42,7 +43,7 @@ void FillTape(FakeWindow& window, int entries) {
         total += 1000000 + i * 3;
         window.Text1.setText(QString::number(total, 'g', 15));
         if (i % 10 == 0) {
-            auto controls = window.controls();
+            WindowControls& controls = window.controls;
             GrandTotalCommand(controls);
         }
     }
@@ -108,7 +109,7 @@ class PdfReport : public ::testing::Test {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf_);
-        auto controls = window.controls();
+        WindowControls& controls = window.controls;
         PrintTapeOnPrinter(printer, controls, FixedClock(), TapeFont());
     }
 

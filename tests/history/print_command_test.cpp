@@ -4,8 +4,9 @@
 
 #include <algorithm>
 
-#include "fake_controls.h"
 #include "fake_report_printer.h"
+#include "qt_print_to.h"
+#include "tests/window/fake_controls.h"
 
 namespace vimbo::testing {
 namespace {
@@ -48,7 +49,7 @@ struct Report {
     FakeTapeLayout layout{log};
 
     void Print() {
-        auto controls = window.controls();
+        WindowControls& controls = window.controls;
         PrintCommand(controls, clock, printer, layout);
     }
 };
@@ -90,7 +91,7 @@ TEST(PrintCommand, TapeIsNeverChanged) {
     report.Print();
 
     EXPECT_EQ(report.window.list1.text, tape);
-    EXPECT_TRUE(report.window.list1.replacements.empty());
+    EXPECT_TRUE(report.window.list1.writes.empty());
 }
 
 TEST(PrintCommand, HeaderAndTapeShareTheFirstPage) {
@@ -169,7 +170,7 @@ TEST_P(PrintCommandFailure, StopsAtOnceAndReturnsQuietly) {
     EXPECT_EQ(report.window.txtInput.focusCount, 1);
     EXPECT_TRUE(report.window.txtInput.caretMoves.empty());
     EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(report.window.list1.replacements.empty());
+    EXPECT_TRUE(report.window.list1.writes.empty());
 }
 
 const Log kHeader{"SetPointSize 12", "PrintLine ' '", "PrintLine ' '", kTitle7December2026, kRule};

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_controls.h"
 #include "fake_report_printer.h"
+#include "qt_print_to.h"
+#include "tests/window/fake_controls.h"
 
 namespace vimbo::testing {
 namespace {

@@ -6,7 +6,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "fake_controls.h"
+#include "qt_print_to.h"
+#include "tests/window/fake_controls.h"
 
 namespace vimbo::testing {
 namespace {

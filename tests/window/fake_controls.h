@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 #include "window/controls.h"
 
@@ -38,11 +39,13 @@ class FakeInputLine final : public InputLine {
     }
     void giveFocus() override {
         hasFocus = true;
+        ++focusCount;
         log_.append(QStringLiteral("focus"));
     }
     void setCaretPosition(int position) override {
         caret = position;
         selectionLength = 0;
+        caretMoves.push_back(position);
         log_.append(QStringLiteral("caret %1").arg(position));
     }
     // The user's typing and selecting, which bypass the log.
@@ -52,8 +55,10 @@ class FakeInputLine final : public InputLine {
     }
 
     bool hasFocus = false;
+    int focusCount = 0;
     int caret = 0;
     int selectionLength = 0;
+    std::vector<int> caretMoves;  // every caret placement, in order
 
   private:
     OperationLog& log_;
@@ -80,20 +85,29 @@ class FakeCheckBox final : public CheckBox {
     int checked = 0;
 };
 
+// Counts the reads of the whole text as well, to tell one layout from many.
 class FakeTape final : public Tape {
   public:
-    explicit FakeTape(OperationLog& log) : log_(log) {}
-    QString wholeText() const override { return text_; }
-    void setWholeText(const QString& text) override {
-        text_ = text;
-        writes.append(text);
-        log_.append(QStringLiteral("list1 set"));
+    FakeTape() = default;  // a tape on its own, with no log
+    explicit FakeTape(OperationLog& log) : log_(&log) {}
+    QString wholeText() const override {
+        ++reads;
+        return text;
     }
+    void setWholeText(const QString& newText) override {
+        text = newText;
+        writes.append(newText);
+        if (log_ != nullptr) {
+            log_->append(QStringLiteral("list1 set"));
+        }
+    }
+
+    QString text;        // what the tape holds; set directly, nothing is recorded
     QStringList writes;  // every whole text stored, in order
+    mutable int reads = 0;
 
   private:
-    OperationLog& log_;
-    QString text_;
+    OperationLog* log_ = nullptr;
 };
 
 class FakeHost final : public WindowHost {
@@ -101,6 +115,7 @@ class FakeHost final : public WindowHost {
     explicit FakeHost(OperationLog& log) : log_(log) {}
     void setBusyPointer(bool isBusy) override {
         busy = isBusy;
+        pointerChanges.push_back(isBusy);
         log_.append(isBusy ? QStringLiteral("busy") : QStringLiteral("default pointer"));
     }
     void processPendingEvents() override {
@@ -111,6 +126,7 @@ class FakeHost final : public WindowHost {
         }
     }
     bool busy = false;
+    std::vector<bool> pointerChanges;
     int rounds = 0;
     std::function<void(int round)> onEvents;  // what the queued events do, by round
 

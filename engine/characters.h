@@ -1,0 +1,19 @@
+// The character classes the number and expression texts are read by (ASCII only).
+#pragma once
+
+namespace vimbo {
+
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+constexpr bool IsExponentLetter(char c) {
+    return c == 'E' || c == 'e';
+}
+constexpr bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
+
+}  // namespace vimbo
