@@ -16,7 +16,10 @@ wait_for_window() {
       echo "$id"
       return 0
     fi
-    kill -0 "$app_pid" 2>/dev/null || return 1
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+      echo "the program ended before its window appeared" >&2  # runs in a subshell: no status
+      return 1
+    fi
     sleep 0.1
   done
   return 1
