@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vimbo-calculator: the desktop calculator.
 #include <QApplication>
 #include <QString>

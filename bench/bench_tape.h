@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the Qt benchmarks start from: a fixed day and a tape as the window writes it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The evaluator on its worked traces, a mix of everyday inputs, and sums whose length grows,
 // so that the growth of the cost with the length of the expression shows.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fraction search on the values that use all its steps, on a near miss, and on everyday
 // fractions; the literal search once for comparison; and rounding to decimal places.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printing a long tape to a PDF file through the real Qt back end: the cost of a page must
 // not grow with the tape's length (the document is laid out once per job, not per page).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The benchmarks of the Qt parts need an application object; offscreen unless told otherwise.
 #include <benchmark/benchmark.h>
 

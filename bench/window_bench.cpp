@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equals action on the real main window, with an empty tape and with a long one: the tape
 // is rewritten whole four times per evaluation, so its view must not cost more as it grows.
 #include <benchmark/benchmark.h>

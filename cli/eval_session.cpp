@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/eval_session.h"
 
 #include <utility>

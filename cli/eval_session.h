@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One run of the command-line evaluator: the context that carries from one expression to
 // the next, as the window's output line carries it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vimbo-eval: evaluates expressions given as arguments, or one per line of standard input.
 #include <unistd.h>
 

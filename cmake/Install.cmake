@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts on a desktop, and the Debian package CPack builds from it.
 include(GNUInstallDirs)
 

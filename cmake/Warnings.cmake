@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warnings and floating-point rules shared by every target of the project.
 # Results must agree to the last bit with any correct implementation of the same
 # steps, so no fast-math and no contraction into fused multiply-adds.

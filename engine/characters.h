@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character classes the number and expression texts are read by (ASCII only).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Double arithmetic that raises instead of producing an infinity or a not-a-number.
 // Underflow is not an error: tiny results become 0 or subnormal as the hardware gives them.
 #pragma once

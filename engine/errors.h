@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Failures raised inside the engine. Only EvaluateExpression catches them and turns
 // them into its result texts "Syntax error" or "Error".
 #pragma once

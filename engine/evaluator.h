@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // EvaluateExpression: one expression text in, one result text out, by rewriting the text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The steps of EvaluateExpression shared between the reduction loop (evaluator.cpp) and
 // the functions, postfix signs and commands (functions.cpp). Internal to the engine.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/expression_text.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The working text of one evaluation, with 1-based positions, and counts of the characters
 // the reduction steps look for. The counts let a step that has nothing to find skip its
 // search, so a pass costs what it rewrites rather than the length of the whole text.

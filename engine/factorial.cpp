@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The factorial, of whole numbers by the product and of fractions as Gamma(x + 1), and the
 // two sign routines.
 #include <array>

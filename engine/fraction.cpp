@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fraction search: the fast one and the literal one it must always agree with.
 #include <cmath>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The function step, the lone-operand rule and the postfix commands of the evaluator.
 #include <array>
 #include <cmath>

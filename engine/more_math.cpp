@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/more_math.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The math function library: pi, mod, angle conversions, trigonometry in degrees and grads,
 // the inverse functions in every unit, the common logarithm, the factorial (of fractions
 // too) and the two sign routines. Failures are raised as EngineError; no infinity or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number text: the one text form in which every number stands inside an expression and
 // every result leaves the engine (at most 15 significant digits, "." as the separator,
 // exponent forms such as 1E+20 and 1.5E-07).

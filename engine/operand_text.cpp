@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/operand_text.h"
 
 #include <algorithm>

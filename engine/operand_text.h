@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text routines the rewriting evaluator rests on: where an operand next to an operator
 // ends, whether a text is a plain number, and how often a character occurs.
 // Positions are 1-based, as the evaluator counts them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two postfix commands' routines: rounding to decimal places and the fraction search.
 #pragma once
 

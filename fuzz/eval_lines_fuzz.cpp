@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vimbo-eval's line handling: several lines per input through one EvalSession. The first
 // byte holds the options (bits 0-1 the angle mode, bit 2 the decimals option); the rest is
 // split at LF, and each line keeps its LF so StripLineEnd has a line end to remove.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // EvaluateExpression on any bytes. Input layout: the first byte picks the angle mode, the
 // rest is "previous output" 0x00 "expression" (no 0x00: all of it is the expression and
 // the previous output is empty).

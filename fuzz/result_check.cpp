@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/result_check.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every evaluation may give back, checked by the fuzz targets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "GT" command (Command3): writes the grand total onto the tape.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "history/print_command.h"
 
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Print" command (Command1) on the printer and layout interfaces: the dated header,
 // then the tape, in one job.
 #pragma once

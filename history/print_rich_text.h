@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the whole tape, laid out by its own control, page after page, and ends the job.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "history/printing.h"
 
 #include <QPrinter>

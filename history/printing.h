@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Print" command (Command1) on the system's default printer.
 #pragma once
 

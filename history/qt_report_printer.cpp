@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "history/qt_report_printer.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The report's printer on a QPrinter: the system's default printer, handed to CUPS, or a
 // PDF file. Coordinates come from the printer's own page layout.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "history/qt_tape_layout.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tape's page layout on a QTextDocument measured for the printer. The text is laid
 // out once per job and drawn a page at a time, with the tape's own character indices.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The operations of the default printer that the report needs, all coordinates in twips.
 // The program prints through Qt; the tests record the calls.
 #pragma once

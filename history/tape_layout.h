@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page layout of the tape control: lays the tape text out for the printer and draws
 // one page of it at a time.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Twips (1/1440 inch), the unit of every printer coordinate of the report.
 #pragma once
 

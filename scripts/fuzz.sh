@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang and runs each on a copy of the committed corpus.
 #   scripts/fuzz.sh [SECONDS]   seconds per target, 60 by default
 # Exits non-zero when a target finds a crash, a leak, a hang or a bad result.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages the project needs, only those that are missing.
 #   scripts/install-deps.sh run    what building and running the calculator needs
 #   scripts/install-deps.sh test   that, plus what the tests, benchmarks and fuzzing need

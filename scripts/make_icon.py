@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the calculator's icon, 32 x 32 and 16 x 16 pixels in 16 colours, as 4-bit palette
 PNG files.
 

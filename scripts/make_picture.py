@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the picture window's bitmap: 685 x 361 pixels, 24 bits a pixel, as a BMP file.
 
 Standard library only, and deterministic: running it again gives the same bytes, so the

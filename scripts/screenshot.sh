@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes docs/screenshot.png: the calculator in a private Xvfb server after two calculations.
 #   scripts/screenshot.sh [PATH-TO-vimbo-calculator]
 # Needs Xvfb, xdotool and ImageMagick's import.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything and runs every test (installing what is missing): the whole suite,
 # then the whole suite again built with the address and undefined-behaviour sanitizers,
 # then a short fuzzing run of the engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/centre_on_screen.h"
 
 #include <QRect>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Places a top-level window in the middle of the screen it is on.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/clock.h"
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The current local date, behind an interface so that tests can set the day.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The few operations the window's actions need of its controls. The actions work on these
 // interfaces only: the Qt widgets are one binding, the tests' plain fakes another.
 #pragma once

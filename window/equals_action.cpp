@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/equals_action.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equals action: evaluates the input line, shows the result, records it on the tape and
 // adds it to the grand total. Started by cmdEquals and by Enter in txtInput.
 #pragma once

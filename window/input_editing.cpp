@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/input_editing.h"
 
 namespace vimbo {

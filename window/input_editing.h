@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Editing of the input line txtInput: the keypad tokens, Backspace, Clear, and the focus
 // rules the window's actions share.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keypad buttons and the tokens they append to the input line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window frmMain looks like: each control's kind, caption, place and size in
 // twips, font and look, and the tab order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window frmMain: its controls as laid out, bound to the window's actions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/number_format.h"
 
 #include <charconv>

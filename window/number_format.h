@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two text conversions of the window's results: the decimals pattern applied to a result
 // or a total, and the value of the number a text starts with.
 #pragma once

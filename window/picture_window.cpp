@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/picture_window.h"
 
 #include <QKeyEvent>

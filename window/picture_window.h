@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture window Form1: the picture alone, without border or title bar, closed with its
 // "X" button. The start-up shows it modally on every fifth day of the month.
 #pragma once

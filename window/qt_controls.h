@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control interfaces bound to the Qt widgets of the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/startup.h"
 
 #include <QDialog>

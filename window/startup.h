@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the program opens: the main window frmMain is created, its load step shows the
 // picture window Form1 on every fifth day of the month and waits until it is closed, and
 // only then the main window appears, centred, with the focus in txtInput.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/tape_view.h"
 
 #include <QScrollBar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history tape's widget: keeps its whole text exactly as set and shows it read-only,
 // with a line break at every CR LF pair, every lone CR and every lone LF.
 #pragma once

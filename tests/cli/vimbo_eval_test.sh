@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The vimbo-eval program as scripts use it: arguments, standard input, exit status.
 set -u
 eval_bin="$1"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced by the end-to-end scripts: drives the real program in the Xvfb server of
 # xvfb_server.sh as a user would. The caller sets app_pid once the program runs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the real vimbo-calculator in a private Xvfb server as a user would: closes the
 # picture window with "X" when it opens first, types an expression and Enter, checks the
 # window's title, fixed size and result, then clicks "Exit" and expects exit status 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Started with no display at all, vimbo-calculator says so in one line and exits 1.
 set -uo pipefail
 program="$1"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Prints the tape through a real print spooler: starts a private cupsd with a file-backed
 # queue as its default printer, runs the real vimbo-calculator in a private Xvfb server,
 # makes two calculations, presses "GT" and "Print", and reads the spooled PDF's text.

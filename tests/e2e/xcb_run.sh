@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a widget test binary on the xcb platform in a private Xvfb server, so that focus,
 # caret and modality go through a real X server. Exit status 77 when Xvfb is missing.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Sourced by the end-to-end scripts: a private Xvfb server on a free display number.
 # start_xvfb sets DISPLAY and XVFB_PID; stop_xvfb ends the server again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the golden cases in tests/cases/*.txt: an expression on one line, its expected
 // result on the next, indented by a tab. "@angle RAD" and "@ans TEXT" set the context for
 // the cases that follow in the same file ("@ans" alone empties it); "#" starts a comment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The evaluator's behaviour beyond the golden cases: limits, long inputs, robustness.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inputs found by the evaluator fuzz target whose bytes do not fit a golden case line.
 #include <gtest/gtest.h>
 

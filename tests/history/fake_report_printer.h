@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A recording ReportPrinter and a scripted TapeLayout sharing one log, so that a test sees
 // every operation of the report, with its arguments, in the order it was made.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "history/grand_total.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The report through the real Qt back end into a PDF file, read back with poppler-utils.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lets GoogleTest show QStrings as text in its failure messages.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the history tests inside a QGuiApplication: text layout needs the font database.
 // Without a display the offscreen platform serves.
 #include <gtest/gtest.h>

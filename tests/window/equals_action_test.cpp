@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equals action and the Enter hook, on plain fakes of the controls.
 #include <gtest/gtest.h>
 

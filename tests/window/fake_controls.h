@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plain stand-ins for the window's controls, recording what the actions do to them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keypad tokens, Backspace, Clear and the decimals option's click, on plain fakes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's look: places in twips, captions, fonts, colours, focus and tab order.
 #include <QAbstractButton>
 #include <QFontInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The decimals pattern and the reading of a leading number.
 #include <gtest/gtest.h>
 

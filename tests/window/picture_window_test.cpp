@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture window Form1: its geometry in pixels, its window flags, the unseen Command2,
 // and "X" as the only way to close it.
 #include <gtest/gtest.h>

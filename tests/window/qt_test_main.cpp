@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The widget tests need one QApplication; they run on the offscreen platform unless another
 // one is asked for.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The order of the start: frmMain created, the picture window Form1 shown modally on every
 // fifth day while frmMain stays hidden, then frmMain centred with the focus in txtInput.
 #include <gtest/gtest.h>

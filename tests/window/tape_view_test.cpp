@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tape widget: the text kept exactly as set, and the line breaks it shows.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A shown and active main window, with its controls found by their object names.
 #pragma once
 

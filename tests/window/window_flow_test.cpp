@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's flows on the real widgets: typing, Enter, the keypad and the option.
 #include <QClipboard>
 #include <QScrollBar>

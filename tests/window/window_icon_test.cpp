@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator's icon: both sizes, each in at most 16 colours.
 #include <gtest/gtest.h>
 
