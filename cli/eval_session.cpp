@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/evaluator.h"
-#include "window/number_format.h"
+#include "engine/number_format.h"
 
 namespace vimbo {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/evaluator.h"
+#include "engine/number_format.h"
 #include "window/input_editing.h"
-#include "window/number_format.h"
 
 namespace vimbo {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "window/number_format.h"
+#include "engine/number_format.h"
 
 namespace vimbo {
 namespace {

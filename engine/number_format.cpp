@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/number_format.h"
+#include "engine/number_format.h"
 
 #include <charconv>
 #include <cmath>
