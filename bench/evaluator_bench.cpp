@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/evaluator.h"
+#include "engine/engine.h"
 
 namespace {
 

@@ -3,8 +3,7 @@
 
 #include <utility>
 
-#include "engine/evaluator.h"
-#include "engine/number_format.h"
+#include "engine/engine.h"
 
 namespace vimbo {
 

@@ -2,6 +2,10 @@
 // The character classes the number and expression texts are read by (ASCII only).
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 namespace vimbo {
 
 constexpr bool IsDigit(char c) {

@@ -3,6 +3,10 @@
 // Underflow is not an error: tiny results become 0 or subnormal as the hardware gives them.
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <cmath>
 
 #include "engine/errors.h"

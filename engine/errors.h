@@ -3,6 +3,10 @@
 // them into its result texts "Syntax error" or "Error".
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <stdexcept>
 
 namespace vimbo {

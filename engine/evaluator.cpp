@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/evaluator.h"
+#include "engine/engine.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,10 @@
 // the functions, postfix signs and commands (functions.cpp). Internal to the engine.
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <array>
 #include <cstdint>
 #include <exception>

@@ -4,6 +4,10 @@
 // search, so a pass costs what it rewrites rather than the length of the whole text.
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <array>
 #include <cstdint>
 #include <string>

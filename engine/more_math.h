@@ -5,6 +5,10 @@
 // not-a-number ever leaves these functions.
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 namespace vimbo {
 
 namespace MoreMath {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "engine/number_format.h"
+#include "engine/engine.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,7 +8,6 @@
 
 #include "engine/characters.h"
 #include "engine/errors.h"
-#include "engine/evaluator.h"
 #include "engine/number_text.h"
 #include "engine/operand_text.h"
 

@@ -4,6 +4,10 @@
 // exponent forms such as 1E+20 and 1.5E-07).
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <string>
 #include <string_view>
 

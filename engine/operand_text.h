@@ -4,8 +4,14 @@
 // Positions are 1-based, as the evaluator counts them.
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <cstdint>
 #include <string_view>
+
+#include "engine/engine.h"  // IsPlainNumber
 
 namespace vimbo {
 
@@ -19,9 +25,6 @@ struct OperandScan {
 // Scans from the operator at `start` (never examined itself) to the right (backward false)
 // or to the left (backward true).
 OperandScan ScanOperand(std::string_view text, std::int32_t start, bool backward);
-
-// True when the whole text is a number in the read form and holds neither "(" nor ")".
-bool IsPlainNumber(std::string_view text);
 
 // Occurrences of a one-character text; 0 for an empty searched-for text.
 std::int32_t CountOccurrences(std::string_view text, std::string_view character);

@@ -2,6 +2,10 @@
 // The two postfix commands' routines: rounding to decimal places and the fraction search.
 #pragma once
 
+#ifndef VIMBO_ENGINE_INTERNALS
+#error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
+#endif
+
 #include <cstdint>
 #include <string>
 

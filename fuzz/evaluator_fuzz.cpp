@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/evaluator.h"
+#include "engine/engine.h"
 #include "fuzz/result_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

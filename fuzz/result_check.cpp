@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/operand_text.h"
+#include "engine/engine.h"
 
 namespace vimbo::fuzz {
 namespace {

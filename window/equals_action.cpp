@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "engine/evaluator.h"
-#include "engine/number_format.h"
+#include "engine/engine.h"
 #include "window/input_editing.h"
 
 namespace vimbo {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/evaluator.h"
+#include "engine/engine.h"
 
 namespace {
 

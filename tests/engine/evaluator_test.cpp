@@ -5,7 +5,7 @@
 #include <random>
 #include <string>
 
-#include "engine/evaluator.h"
+#include "engine/engine.h"
 #include "engine/evaluator_steps.h"
 #include "engine/operand_text.h"
 

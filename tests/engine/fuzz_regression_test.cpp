@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/evaluator.h"
+#include "engine/engine.h"
 
 namespace {
 

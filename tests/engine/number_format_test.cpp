@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "engine/number_format.h"
+#include "engine/engine.h"
 
 namespace vimbo {
 namespace {

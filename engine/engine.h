@@ -1,12 +1,27 @@
 // SPDX-License-Identifier: MIT
-// The two text conversions of the window's results: the decimals pattern applied to a result
-// or a total, and the value of the number a text starts with.
+// The expression engine's public interface, the only engine header that the window, vimbo-eval,
+// the fuzzers and the benchmarks include: evaluation of an expression text, and the two text
+// conversions of results (the decimals pattern and the leading number of a text).
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace vimbo {
+
+// The two failure results.
+inline constexpr std::string_view kSyntaxErrorText = "Syntax error";
+inline constexpr std::string_view kErrorText = "Error";
+
+// One expression text in, one result text out, by rewriting the text.
+// `previousOutput` is what "ans" refers to (the window's output line); `angleMode` is
+// "DEG", "RAD" or "GRAD". The result is a number text, a fraction text, "Syntax error" or
+// "Error"; never empty. Never throws.
+std::string EvaluateExpression(std::string_view text, std::string_view previousOutput,
+                               std::string_view angleMode);
+
+// True when the whole text is a number in the read form and holds neither "(" nor ")".
+bool IsPlainNumber(std::string_view text);
 
 // The decimals option's pattern.
 inline constexpr std::string_view kTwoDecimalsPattern = "0.00";
