@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdio>
 
+#include "history/tape_commands.h"
 #include "window/clock.h"
 #include "window/main_window.h"
 #include "window/startup.h"
@@ -35,5 +36,6 @@ int main(int argc, char** argv) {
 
     const vimbo::SystemClock clock;
     const auto frmMain = vimbo::StartCalculator(clock);
+    vimbo::ConnectTapeCommands(*frmMain, clock);
     return QApplication::exec();
 }

@@ -11,7 +11,6 @@
 #include "bench_tape.h"
 #include "history/printing.h"
 #include "window/main_window.h"
-#include "window/tape_view.h"
 
 namespace vimbo {
 namespace {
@@ -30,10 +29,10 @@ int PagesOf(const QString& pdf) {
 
 void PrintToPdf(benchmark::State& state) {
     const FixedClock clock;
-    MainWindow window(clock);
+    MainWindow window;
     WindowControls& controls = window.controls();
     controls.list1.setWholeText(TapeOf(static_cast<int>(state.range(0)), 10));
-    const QFont tapeFont = window.findChild<TapeView*>(QStringLiteral("list1"))->font();
+    const QFont tapeFont = window.tapeFont();
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {

@@ -13,13 +13,11 @@
 namespace vimbo {
 namespace {
 
-using bench::FixedClock;
 using bench::TapeOf;
 
 void EqualsOnTape(benchmark::State& state) {
     const int entries = static_cast<int>(state.range(0));
-    FixedClock clock;
-    MainWindow window(clock);
+    MainWindow window;
     window.show();
     QCoreApplication::processEvents();
     WindowControls& controls = window.controls();
@@ -43,8 +41,7 @@ void EqualsOnTape(benchmark::State& state) {
 
 // The four whole-text replacements of one entry on the tape alone, as the actions make them.
 void TapeAppends(benchmark::State& state) {
-    FixedClock clock;
-    MainWindow window(clock);
+    MainWindow window;
     window.show();
     QCoreApplication::processEvents();
     Tape& list1 = window.controls().list1;

@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "history/grand_total.h"
-#include "history/printing.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad.h"
@@ -113,11 +111,10 @@ struct MainWindow::Bindings {
     QLineEdit& inputWidget;
 };
 
-MainWindow::MainWindow(const Clock& clock, QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      clock_(clock) {
+                          Qt::WindowCloseButtonHint) {
     const WindowLayout& layout = MainWindowLayout();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(layout.title));
@@ -136,6 +133,15 @@ MainWindow::~MainWindow() = default;
 
 WindowControls& MainWindow::controls() {
     return bindings_->controls;
+}
+
+void MainWindow::connectButton(const char* buttonName, std::function<void()> command) {
+    connect(&Child<QPushButton>(*this, buttonName), &QPushButton::clicked, this,
+            [command = std::move(command)] { command(); });
+}
+
+QFont MainWindow::tapeFont() const {
+    return bindings_->tapeWidget.font();
 }
 
 void MainWindow::createControls() {
@@ -188,10 +194,6 @@ void MainWindow::connectActions() {
     onClick("cmdBackspace", [&model] { BackspaceAction(model); });
     onClick("cmdClear", [&model] { ClearAction(model); });
     onClick("cmdEquals", [&model] { EqualsAction(model); });
-    onClick("Command3", [&model] { GrandTotalCommand(model); });
-    onClick("Command1", [this, &model] {
-        PrintTapeOnDefaultPrinter(model, clock_, bindings_->tapeWidget.font());
-    });
     onClick("Command2", [] { QCoreApplication::exit(0); });
 
     connect(&Child<QCheckBox>(*this, "Check1"), &QCheckBox::clicked, this,

@@ -2,10 +2,11 @@
 // The main window frmMain: its controls as laid out, bound to the window's actions.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
-#include "window/clock.h"
 #include "window/controls.h"
 
 namespace vimbo {
@@ -14,11 +15,18 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit MainWindow(const Clock& clock, QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The window model: every action works on these controls.
     WindowControls& controls();
+
+    // Runs `command` on every click of the button named `buttonName`. The tape's "GT" and
+    // "Print" are the history's commands: the program connects them, the window knows neither.
+    void connectButton(const char* buttonName, std::function<void()> command);
+
+    // The tape's font, in which the report prints the tape.
+    QFont tapeFont() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,7 +37,6 @@ class MainWindow : public QWidget {
     void createControls();
     void connectActions();
 
-    const Clock& clock_;
     std::unique_ptr<Bindings> bindings_;
 };
 

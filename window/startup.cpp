@@ -40,7 +40,7 @@ void ShowMainWindow(QWidget& frmMain) {
 }
 
 std::unique_ptr<MainWindow> StartCalculator(const Clock& clock, const ShowModally& showModally) {
-    auto frmMain = std::make_unique<MainWindow>(clock);
+    auto frmMain = std::make_unique<MainWindow>();
     LoadMainWindow(clock, showModally);
     ShowMainWindow(*frmMain);
     return frmMain;

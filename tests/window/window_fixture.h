@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "history/tape_commands.h"
 #include "window/clock.h"
 #include "window/main_window.h"
 #include "window/tape_view.h"
@@ -25,6 +26,7 @@ class FixedClock final : public Clock {
 class WindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
+        ConnectTapeCommands(window, clock);
         window.show();
         // Asks the X server for the focus too: without a window manager nobody else gives it.
         window.activateWindow();
@@ -52,7 +54,7 @@ class WindowFixture : public ::testing::Test {
     }
 
     FixedClock clock;
-    MainWindow window{clock};
+    MainWindow window;
 };
 
 }  // namespace vimbo::testing

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+// The tape's commands on the main window's buttons: "GT" (Command3) writes the grand total
+// onto the tape, "Print" (Command1) prints the tape on the default printer.
+#pragma once
+
+#include "window/clock.h"
+#include "window/main_window.h"
+
+namespace vimbo {
+
+// `clock` dates the printed report; it must outlive the window.
+void ConnectTapeCommands(MainWindow& frmMain, const Clock& clock);
+
+}  // namespace vimbo
