@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "cli/eval_session.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 std::vector<std::string> RunLines(vimbo::EvalOptions options, const std::vector<std::string>& lines,
                                   bool* anyFailure = nullptr) {

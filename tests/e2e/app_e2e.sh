@@ -10,10 +10,10 @@ set -euo pipefail
 program="$1"
 fake_date="${2:-}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=xvfb_server.sh
-source "$here/xvfb_server.sh"
-# shellcheck source=app_driver.sh
-source "$here/app_driver.sh"
+# shellcheck source=../support/xvfb_server.sh
+source "$here/../support/xvfb_server.sh"
+# shellcheck source=../support/app_driver.sh
+source "$here/../support/app_driver.sh"
 
 for tool in Xvfb xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }

@@ -13,10 +13,10 @@ set -euo pipefail
 program="$1"
 mode="${2:-running}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=xvfb_server.sh
-source "$here/xvfb_server.sh"
-# shellcheck source=app_driver.sh
-source "$here/app_driver.sh"
+# shellcheck source=../support/xvfb_server.sh
+source "$here/../support/xvfb_server.sh"
+# shellcheck source=../support/app_driver.sh
+source "$here/../support/app_driver.sh"
 
 driver=lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd
 for tool in cupsd lpadmin lpstat Xvfb xdotool xclip faketime pdftotext; do

@@ -4,8 +4,8 @@
 # caret and modality go through a real X server. Exit status 77 when Xvfb is missing.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# shellcheck source=xvfb_server.sh
-source "$here/xvfb_server.sh"
+# shellcheck source=../support/xvfb_server.sh
+source "$here/../support/xvfb_server.sh"
 command -v Xvfb >/dev/null || { echo "skipped: Xvfb is not installed"; exit 77; }
 trap stop_xvfb EXIT
 trap 'exit 1' INT TERM

@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 std::vector<std::string> CaseFiles() {
     std::vector<std::string> files;

@@ -7,8 +7,11 @@
 #include "engine/errors.h"
 #include "engine/more_math.h"
 #include "engine/number_text.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 using vimbo::ErrorKind;
 using vimbo::Factorial;

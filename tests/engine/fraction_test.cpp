@@ -12,8 +12,11 @@
 
 #include "engine/number_text.h"
 #include "engine/rounding.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct FractionCase {
     const char* name;

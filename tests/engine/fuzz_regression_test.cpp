@@ -5,8 +5,11 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct Regression {
     const char* name;

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "tests/support/named_rows.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct TextCase {
     const char* name;

@@ -7,8 +7,11 @@
 
 #include "engine/errors.h"
 #include "engine/number_text.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct WrittenCase {
     const char* name;

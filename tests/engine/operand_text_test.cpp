@@ -6,8 +6,11 @@
 #include <string_view>
 
 #include "engine/operand_text.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 using vimbo::CountOccurrences;
 using vimbo::IsPlainNumber;

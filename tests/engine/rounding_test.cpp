@@ -8,8 +8,11 @@
 #include "engine/errors.h"
 #include "engine/number_text.h"
 #include "engine/rounding.h"
+#include "tests/support/named_rows.h"
 
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 constexpr std::int32_t kMinPlaces = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMaxPlaces = std::numeric_limits<std::int32_t>::max();

@@ -6,11 +6,14 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "qt_print_to.h"
-#include "tests/window/fake_controls.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/named_rows.h"
+#include "tests/support/qt_print_to.h"
 
 namespace vimbo::testing {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 QString CalculationEntry(const QString& expression, const QString& result) {
     return expression + "\r\n=\r\n" + result + "\r\n****************\r\n";

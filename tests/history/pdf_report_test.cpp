@@ -13,8 +13,8 @@
 
 #include "history/grand_total.h"
 #include "history/printing.h"
-#include "qt_print_to.h"
-#include "tests/window/fake_controls.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/qt_print_to.h"
 
 namespace vimbo::testing {
 namespace {

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 
-#include "fake_report_printer.h"
-#include "qt_print_to.h"
-#include "tests/window/fake_controls.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/fake_report_printer.h"
+#include "tests/support/named_rows.h"
+#include "tests/support/qt_print_to.h"
 
 namespace vimbo::testing {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 class FixedClock final : public Clock {
   public:

@@ -7,11 +7,14 @@
 #include <QImage>
 #include <QPainter>
 
-#include "qt_print_to.h"
-#include "tests/window/fake_controls.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/named_rows.h"
+#include "tests/support/qt_print_to.h"
 
 namespace vimbo::testing {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 constexpr int kDpi = 300;
 

@@ -4,11 +4,14 @@
 
 #include <vector>
 
-#include "fake_controls.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/named_rows.h"
 #include "window/equals_action.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 using testing::FakeWindow;
 

@@ -4,13 +4,16 @@
 
 #include <QSet>
 
-#include "fake_controls.h"
+#include "tests/support/fake_controls.h"
+#include "tests/support/named_rows.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 using testing::FakeWindow;
 

@@ -12,10 +12,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/named_rows.h"
 #include "window/picture_window.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct GeometryRow {
     const char* name;

@@ -11,11 +11,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/named_rows.h"
 #include "window/main_window.h"
 #include "window/startup.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 class DayClock final : public Clock {
   public:

@@ -5,10 +5,13 @@
 #include <QTextCursor>
 #include <vector>
 
+#include "tests/support/named_rows.h"
 #include "window/tape_view.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct ShownCase {
     const char* name;

@@ -5,10 +5,13 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include "tests/support/named_rows.h"
 #include "window_fixture.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 using testing::WindowFixture;
 

@@ -5,10 +5,13 @@
 #include <QImage>
 #include <QString>
 
+#include "tests/support/named_rows.h"
 #include "window/window_icon.h"
 
 namespace vimbo {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 struct IconRow {
     const char* name;

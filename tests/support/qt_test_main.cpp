@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Runs the history tests inside a QGuiApplication: text layout needs the font database.
-// Without a display the offscreen platform serves.
+// The Qt suites need one QApplication (text layout needs the font database too); they run on
+// the offscreen platform unless another one is asked for.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
