@@ -8,9 +8,12 @@
 
 #include "history/grand_total.h"
 #include "history/printing.h"
+#include "window/accessibility.h"
+#include "window/check_box_style.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad.h"
+#include "window/keypad_navigation.h"
 #include "window/layout_table.h"
 #include "window/qt_controls.h"
 
@@ -39,6 +42,7 @@ void ApplyLook(QWidget& widget, ControlLook look) {
         case ControlLook::WindowBackground:
             palette.setColor(QPalette::Window, WindowBackground());
             widget.setAutoFillBackground(true);
+            widget.setBackgroundRole(QPalette::Window);  // a button's own role is Button
             break;
         case ControlLook::GrandTotal:
             palette.setColor(QPalette::Text, QColor(128, 255, 128));
@@ -68,8 +72,11 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
             button->setAutoDefault(false);
             return button;
         }
-        case ControlKind::CheckBox:
-            return new QCheckBox(caption, parent);
+        case ControlKind::CheckBox: {
+            auto* const box = new QCheckBox(caption, parent);
+            box->setStyle(new FittedCheckBoxStyle(box));
+            return box;
+        }
         case ControlKind::Tape:
             return new TapeView(parent);
     }
@@ -90,7 +97,7 @@ struct MainWindow::Bindings {
     Bindings(QLineEdit& input, QLineEdit& output, QLineEdit& dec, QLineEdit& total, TapeView& tape,
              QLabel& drg, QCheckBox& check)
         : txtInput(input),
-          txtOutput(output),
+          txtOutput(output, input),
           txtdec(dec),
           Text1(total),
           list1(tape),
@@ -101,7 +108,7 @@ struct MainWindow::Bindings {
           inputWidget(input) {}
 
     QtInputLine txtInput;
-    QtTextBox txtOutput;
+    QtOutputLine txtOutput;
     QtTextBox txtdec;
     QtTextBox Text1;
     QtTape list1;
@@ -118,6 +125,7 @@ MainWindow::MainWindow(const Clock& clock, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       clock_(clock) {
+    InstallMainWindowAccessibility();
     const WindowLayout& layout = MainWindowLayout();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(layout.title));
@@ -173,6 +181,8 @@ void MainWindow::createControls() {
         previous = widget;
     }
     input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
+    new ButtonKeyboard(*this);       // owned by the window
+    DescribeCommands(*this);
     input.setFocus();
 }
 
