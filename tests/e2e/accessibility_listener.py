@@ -3,7 +3,7 @@
 
 Checks the main window's role and name, the names of its buttons, that the hidden stores of
 settings are not offered, and that typing 6*7 and Enter (sent with xdotool) makes an event
-carrying "42" arrive from the object that has the focus. Exit status 0 when all hold.
+carrying "42" arrive from the object that has the focus, a second time too. Exit status 0 when all hold.
 """
 import subprocess
 import sys
@@ -71,8 +71,9 @@ def check_tree(frame):
 
 
 def check_result_spoken():
-    """Types 6*7 and Enter; an event from the focused object must carry 42."""
+    """Types 6*7 and Enter twice; each time an event from the focused object must carry 42."""
     heard = []
+    rounds = 2
 
     def on_event(event):
         source = event.source
@@ -81,7 +82,13 @@ def check_result_spoken():
         focused = source.getState().contains(pyatspi.STATE_FOCUSED)
         heard.append((event.type, source.name, text, focused))
         if focused and "42" in (text or ""):
-            pyatspi.Registry.stop()
+            if len(spoken()) < rounds:
+                GLib.timeout_add(300, type_expression)
+            else:
+                pyatspi.Registry.stop()
+
+    def spoken():
+        return [h for h in heard if h[3] and "42" in (h[2] or "")]
 
     def type_expression():
         subprocess.run(["xdotool", "type", "--delay", "30", "6*7"], check=True)
@@ -99,9 +106,10 @@ def check_result_spoken():
     GLib.timeout_add(1000, type_expression)
     GLib.timeout_add(10000, give_up)
     pyatspi.Registry.start()
-    spoken = [h for h in heard if h[3] and "42" in (h[2] or "")]
-    check(spoken, f"no event carrying 42 from the focused object; heard {heard}")
-    for kind, name, text, _ in spoken:
+    # The same result again is told again.
+    check(len(spoken()) == rounds,
+          f"{len(spoken())} of {rounds} results told by the focused object; heard {heard}")
+    for kind, name, text, _ in spoken():
         print(f"heard {kind} from {name!r}: {text!r}")
         check(name == "Input" and text == "Result 42",
               f"the result came as {text!r} from {name!r}, not as 'Result 42' from 'Input'")
