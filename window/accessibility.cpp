@@ -4,6 +4,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QWidget>
 
 #include "window/main_window.h"
@@ -11,6 +17,62 @@
 namespace vimbo {
 
 namespace {
+
+// An AT-SPI object reference: the bus name of the program and the object's path.
+struct SpiObjectReference {
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const SpiObjectReference& reference) {
+    argument.beginStructure();
+    argument << reference.service << reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, SpiObjectReference& reference) {
+    argument.beginStructure();
+    argument >> reference.service >> reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+}  // namespace
+
+}  // namespace vimbo
+
+Q_DECLARE_METATYPE(vimbo::SpiObjectReference)
+
+namespace vimbo {
+
+namespace {
+
+// Qt 6.4 reports a description change over AT-SPI with a reference to the changed object where
+// the new text belongs, and Orca speaks only a text. The change goes out once more with its
+// text, from the same object on the connection that Qt's bridge keeps to the accessibility bus
+// (named "a11y"); without a screen reader that connection does not exist and nothing is sent.
+void SendDescriptionText(QWidget& widget, const QString& description) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(&widget);
+    if (!QAccessible::isActive() || !bus.isConnected() || iface == nullptr) {
+        return;
+    }
+    qDBusRegisterMetaType<SpiObjectReference>();
+    const QString prefix = QStringLiteral("/org/a11y/atspi/accessible/");
+    QDBusMessage signal = QDBusMessage::createSignal(
+        prefix + QString::number(QAccessible::uniqueId(iface)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    const SpiObjectReference application{bus.baseService(), QDBusObjectPath(prefix + "root")};
+    signal << QStringLiteral("accessible-description") << 0 << 0
+           << QVariant::fromValue(QDBusVariant(description)) << QVariant::fromValue(application);
+    bus.send(signal);
+#else
+    Q_UNUSED(widget);
+    Q_UNUSED(description);
+#endif
+}
 
 // The window's own controls that a user can see; the hidden ones only store settings.
 QList<QWidget*> ShownControls(const QWidget& window) {
@@ -87,10 +149,11 @@ void DescribeResult(QWidget& inputLine, const QString& result) {
                          : QCoreApplication::translate("MainWindow", "Result %1").arg(result);
     if (inputLine.accessibleDescription() != description) {
         inputLine.setAccessibleDescription(description);  // reports the change itself
-        return;
+    } else {
+        QAccessibleEvent event(&inputLine, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
     }
-    QAccessibleEvent event(&inputLine, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    SendDescriptionText(inputLine, description);
 }
 
 }  // namespace vimbo

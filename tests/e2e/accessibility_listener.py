@@ -77,8 +77,9 @@ def check_result_spoken():
 
     def on_event(event):
         source = event.source
-        # Qt 6.4 sends a reference to the changed object, later versions the new text.
-        text = event.any_data if isinstance(event.any_data, str) else source.description
+        # What a screen reader speaks is the event's own text (Orca does not read the object
+        # anew); Qt 6.4's own event carries a reference to the object instead.
+        text = event.any_data if isinstance(event.any_data, str) else None
         focused = source.getState().contains(pyatspi.STATE_FOCUSED)
         heard.append((event.type, source.name, text, focused))
         if focused and "42" in (text or ""):
