@@ -149,12 +149,6 @@ TEST_F(KeyboardOnWindow, EnterTicksTheCheckBoxAsSpaceDoes) {
     EXPECT_EQ(QApplication::focusWidget(), input());
 }
 
-TEST_F(KeyboardOnWindow, EnterWithControlDoesNotPress) {
-    control("cmdNum7")->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(control("cmdNum7"), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(input()->text(), QString());
-}
-
 struct ArrowCase {
     const char* from;
     Qt::Key key;
@@ -179,8 +173,6 @@ INSTANTIATE_TEST_SUITE_P(Grid, ArrowKeys, ::testing::Values(
     ArrowCase{"cmdNum5",    Qt::Key_Left,  "cmdNum4"},
     ArrowCase{"cmdNum5",    Qt::Key_Right, "cmdNum6"},
     ArrowCase{"cmdSqr",     Qt::Key_Right, "cmdRecip"},
-    ArrowCase{"cmdLog",     Qt::Key_Down,  "cmdNum8"},
-    ArrowCase{"cmdPercent", Qt::Key_Right, "cmdEquals"},
     ArrowCase{"cmdPi",      Qt::Key_Right, "cmdEquals"},
     ArrowCase{"cmdEquals",  Qt::Key_Left,  "cmdPercent"},
     ArrowCase{"cmdEquals",  Qt::Key_Up,    "cmdDividedBy"},
@@ -189,8 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Grid, ArrowKeys, ::testing::Values(
     ArrowCase{"cmdSqr",     Qt::Key_Up,    "cmdSqr"},
     ArrowCase{"cmdSqr",     Qt::Key_Left,  "cmdSqr"},
     ArrowCase{"cmdBackspace", Qt::Key_Right, "cmdBackspace"},
-    ArrowCase{"cmdEquals",  Qt::Key_Down,  "cmdEquals"},
-    ArrowCase{"cmdNum0",    Qt::Key_Down,  "cmdNum0"}),
+    ArrowCase{"cmdEquals",  Qt::Key_Down,  "cmdEquals"}),
     [](const auto& info) {
         return std::string(info.param.from) + "_" + std::to_string(info.index);
     });
