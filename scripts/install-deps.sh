@@ -16,6 +16,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils
   cups cups-client cups-filters poppler-utils
   python3 faketime xclip
+  dbus dbus-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 case "${1:-run}" in

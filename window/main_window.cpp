@@ -6,9 +6,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "window/accessibility.h"
+#include "window/check_box_style.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad.h"
+#include "window/keypad_navigation.h"
 #include "window/layout_table.h"
 #include "window/qt_controls.h"
 
@@ -37,6 +40,7 @@ void ApplyLook(QWidget& widget, ControlLook look) {
         case ControlLook::WindowBackground:
             palette.setColor(QPalette::Window, WindowBackground());
             widget.setAutoFillBackground(true);
+            widget.setBackgroundRole(QPalette::Window);  // a button's own role is Button
             break;
         case ControlLook::GrandTotal:
             palette.setColor(QPalette::Text, QColor(128, 255, 128));
@@ -66,8 +70,11 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
             button->setAutoDefault(false);
             return button;
         }
-        case ControlKind::CheckBox:
-            return new QCheckBox(caption, parent);
+        case ControlKind::CheckBox: {
+            auto* const box = new QCheckBox(caption, parent);
+            box->setStyle(new FittedCheckBoxStyle(box));
+            return box;
+        }
         case ControlKind::Tape:
             return new TapeView(parent);
     }
@@ -88,7 +95,7 @@ struct MainWindow::Bindings {
     Bindings(QLineEdit& input, QLineEdit& output, QLineEdit& dec, QLineEdit& total, TapeView& tape,
              QLabel& drg, QCheckBox& check)
         : txtInput(input),
-          txtOutput(output),
+          txtOutput(output, input),
           txtdec(dec),
           Text1(total),
           list1(tape),
@@ -99,7 +106,7 @@ struct MainWindow::Bindings {
           inputWidget(input) {}
 
     QtInputLine txtInput;
-    QtTextBox txtOutput;
+    QtOutputLine txtOutput;
     QtTextBox txtdec;
     QtTextBox Text1;
     QtTape list1;
@@ -115,6 +122,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
+    InstallMainWindowAccessibility();
     const WindowLayout& layout = MainWindowLayout();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(layout.title));
@@ -179,6 +187,8 @@ void MainWindow::createControls() {
         previous = widget;
     }
     input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
+    new ButtonKeyboard(*this);       // owned by the window
+    DescribeCommands(*this);
     input.setFocus();
 }
 

@@ -36,11 +36,16 @@ PictureWindow::PictureWindow(QWidget* parent)
       command1_(new QPushButton(QStringLiteral("X"), this)) {
     setObjectName(QStringLiteral("Form1"));
     setModal(true);
+    // Frameless, so no title to name it by.
+    setAccessibleName(tr("Vimbo Calculator picture"));
+    setAccessibleDescription(tr("Close it to open the calculator"));
 
     command2_->setObjectName(QStringLiteral("Command2"));
     command2_->setGeometry(TwipsToPixels(kHiddenLeft), 0, TwipsToPixels(kHiddenWidth),
                            TwipsToPixels(kHiddenHeight));
-    command2_->setAccessibleName(tr("Nothing"));
+    // Holds the focus out of sight; pressing it does nothing.
+    command2_->setAccessibleName(tr("Picture"));
+    command2_->setAccessibleDescription(tr("Tab moves on to Close"));
 
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setPixmap(QPixmap(QStringLiteral(":/pictures/form1_picture.bmp")));
@@ -54,6 +59,7 @@ PictureWindow::PictureWindow(QWidget* parent)
     command1_->setGeometry(TwipsToPixels(kCloseLeft), TwipsToPixels(kCloseTop),
                            TwipsToPixels(kCloseWidth), TwipsToPixels(kCloseHeight));
     command1_->setAccessibleName(tr("Close"));
+    command1_->setAccessibleDescription(tr("Close the picture and open the calculator"));
     connect(command1_, &QPushButton::clicked, this, &QWidget::close);
 
     setTabOrder(command2_, command1_);

@@ -4,7 +4,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include "window/accessibility.h"
+
 namespace vimbo {
+
+void QtOutputLine::setText(const QString& text) {
+    box_.setText(text);
+    DescribeResult(inputLine_, text);
+}
 
 void QtInputLine::giveFocus() {
     // OtherFocusReason: a tab reason would make the line edit select its whole text.

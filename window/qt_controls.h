@@ -22,6 +22,19 @@ class QtTextBox final : public TextBox {
     QLineEdit& box_;
 };
 
+// The output line txtOutput: what it is given to show is also told to a screen reader through
+// the input line, which keeps the focus after an evaluation.
+class QtOutputLine final : public TextBox {
+  public:
+    QtOutputLine(QLineEdit& box, QLineEdit& inputLine) : box_(box), inputLine_(inputLine) {}
+    QString text() const override { return box_.text(); }
+    void setText(const QString& text) override;
+
+  private:
+    QLineEdit& box_;
+    QLineEdit& inputLine_;
+};
+
 class QtInputLine final : public InputLine {
   public:
     explicit QtInputLine(QLineEdit& box) : box_(box) {}

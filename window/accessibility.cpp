@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+#include "window/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QWidget>
+
+#include "window/main_window.h"
+
+namespace vimbo {
+
+namespace {
+
+// An AT-SPI object reference: the bus name of the program and the object's path.
+struct SpiObjectReference {
+    QString service;
+    QDBusObjectPath path;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const SpiObjectReference& reference) {
+    argument.beginStructure();
+    argument << reference.service << reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, SpiObjectReference& reference) {
+    argument.beginStructure();
+    argument >> reference.service >> reference.path;
+    argument.endStructure();
+    return argument;
+}
+
+}  // namespace
+
+}  // namespace vimbo
+
+Q_DECLARE_METATYPE(vimbo::SpiObjectReference)
+
+namespace vimbo {
+
+namespace {
+
+// Qt 6.4 reports a description change over AT-SPI with a reference to the changed object where
+// the new text belongs, and Orca speaks only a text. The change goes out once more with its
+// text, from the same object on the connection that Qt's bridge keeps to the accessibility bus
+// (named "a11y"); without a screen reader that connection does not exist and nothing is sent.
+void SendDescriptionText(QWidget& widget, const QString& description) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    QDBusConnection bus(QStringLiteral("a11y"));
+    QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(&widget);
+    if (!QAccessible::isActive() || !bus.isConnected() || iface == nullptr) {
+        return;
+    }
+    qDBusRegisterMetaType<SpiObjectReference>();
+    const QString prefix = QStringLiteral("/org/a11y/atspi/accessible/");
+    QDBusMessage signal = QDBusMessage::createSignal(
+        prefix + QString::number(QAccessible::uniqueId(iface)),
+        QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    const SpiObjectReference application{bus.baseService(), QDBusObjectPath(prefix + "root")};
+    signal << QStringLiteral("accessible-description") << 0 << 0
+           << QVariant::fromValue(QDBusVariant(description)) << QVariant::fromValue(application);
+    bus.send(signal);
+#else
+    Q_UNUSED(widget);
+    Q_UNUSED(description);
+#endif
+}
+
+// The window's own controls that a user can see; the hidden ones only store settings.
+QList<QWidget*> ShownControls(const QWidget& window) {
+    QList<QWidget*> shown;
+    for (QObject* const child : window.children()) {
+        auto* const widget = qobject_cast<QWidget*>(child);
+        if (widget != nullptr && !widget->isWindow() && widget->isVisibleTo(&window)) {
+            shown.append(widget);
+        }
+    }
+    return shown;
+}
+
+// A plain top-level QWidget is offered as a "client" area (AT-SPI's filler), which a screen
+// reader does not announce as a window: this one is a frame.
+class MainWindowAccessible final : public QAccessibleWidget {
+  public:
+    explicit MainWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(ShownControls(*widget()).size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> shown = ShownControls(*widget());
+        if (index < 0 || index >= shown.size()) {
+            return nullptr;
+        }
+        return QAccessible::queryAccessibleInterface(shown.at(index));
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr) {
+            return -1;
+        }
+        return static_cast<int>(ShownControls(*widget()).indexOf(child->object()));
+    }
+};
+
+QAccessibleInterface* MainWindowAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()) && object != nullptr &&
+        object->isWidgetType()) {
+        return new MainWindowAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallMainWindowAccessibility() {
+    QAccessible::installFactory(&MainWindowAccessibleFactory);  // a second call adds nothing
+}
+
+void DescribeCommands(QWidget& window) {
+    struct Description {
+        const char* control;
+        const char* text;
+    };
+    static constexpr Description kDescriptions[] = {
+        {"Command3", QT_TRANSLATE_NOOP("MainWindow", "Write the grand total onto the tape")},
+        {"Command1", QT_TRANSLATE_NOOP("MainWindow", "Print the tape on the default printer")},
+    };
+    for (const Description& description : kDescriptions) {
+        if (auto* const control = window.findChild<QWidget*>(QLatin1String(description.control),
+                                                             Qt::FindDirectChildrenOnly)) {
+            control->setAccessibleDescription(
+                QCoreApplication::translate("MainWindow", description.text));
+        }
+    }
+}
+
+void DescribeResult(QWidget& inputLine, const QString& result) {
+    const QString description =
+        result.isEmpty() ? QString()
+                         : QCoreApplication::translate("MainWindow", "Result %1").arg(result);
+    if (inputLine.accessibleDescription() != description) {
+        inputLine.setAccessibleDescription(description);  // reports the change itself
+    } else {
+        QAccessibleEvent event(&inputLine, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    SendDescriptionText(inputLine, description);
+}
+
+}  // namespace vimbo
