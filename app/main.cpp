@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QString>
 #include <cstdio>
+#include <string_view>
 
 #include "window/clock.h"
 #include "window/main_window.h"
@@ -10,6 +11,46 @@
 #include "window/window_icon.h"
 
 namespace {
+
+constexpr std::string_view kHelp =
+    "usage: vimbo-calculator [OPTION ...]\n"
+    "Opens the Vimbo Calculator window: a scientific calculator with a history tape, a grand\n"
+    "total (\"GT\") and a printed report of the tape. vimbo-eval evaluates the same\n"
+    "expressions on the command line.\n"
+    "\n"
+    "  -h, --help     this text\n"
+    "  -v, --version  the version\n"
+    "\n"
+    "Qt's standard options work too, among them -platform NAME (xcb, wayland, offscreen),\n"
+    "-display DISPLAY, -style STYLE and -reverse; see vimbo-calculator(1).\n";
+
+enum class Request { run, help, version };
+
+// Qt accepts its options with one dash or two; "-platform" is the one that takes a value.
+bool IsOption(std::string_view arg, std::string_view name) {
+    if (arg.starts_with("--")) {
+        arg.remove_prefix(1);
+    }
+    return arg == name;
+}
+
+// Read before Qt sees the arguments: help and version need no display.
+Request ReadRequest(int argc, char** argv, bool& platformChosen) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || IsOption(arg, "-help")) {
+            return Request::help;
+        }
+        if (arg == "-v" || IsOption(arg, "-version")) {
+            return Request::version;
+        }
+        if (IsOption(arg, "-platform") && i + 1 < argc) {
+            platformChosen = true;
+            ++i;
+        }
+    }
+    return Request::run;
+}
 
 // Without a display Qt stops with a plugin error that does not say what to do.
 bool HasDisplay() {
@@ -21,7 +62,18 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!HasDisplay()) {
+    bool platformChosen = false;
+    switch (ReadRequest(argc, argv, platformChosen)) {
+        case Request::help:
+            std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        case Request::version:
+            std::fputs("vimbo-calculator " VIMBO_VERSION "\n", stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        case Request::run:
+            break;
+    }
+    if (!platformChosen && !HasDisplay()) {
         std::fputs(
             "vimbo-calculator: no display to open a window on (neither DISPLAY nor "
             "WAYLAND_DISPLAY is set); to run it without a desktop: xvfb-run vimbo-calculator\n",
@@ -30,7 +82,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vimbo-calculator"));
-    QApplication::setDesktopFileName(QStringLiteral("vimbo-calculator"));
+    QApplication::setApplicationVersion(QStringLiteral(VIMBO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(VIMBO_APP_ID));
     QApplication::setWindowIcon(vimbo::CalculatorIcon());
 
     const vimbo::SystemClock clock;
