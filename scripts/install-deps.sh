@@ -16,6 +16,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils
   cups cups-client cups-filters poppler-utils
   python3 faketime xclip
+  dpkg-dev file lintian appstream desktop-file-utils man-db
 )
 
 case "${1:-run}" in
