@@ -19,6 +19,19 @@ endif()
 if(TARGET vimbo-eval)
   install(TARGETS vimbo-eval RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+# A stripped install also drops the compiler's version note, as Debian's own packaging does.
+if(CMAKE_OBJCOPY)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(program vimbo-calculator vimbo-eval)
+        set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\")
+        if(EXISTS \"\${file}\")
+          execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment \"\${file}\"
+                          COMMAND_ERROR_IS_FATAL ANY)
+        endif()
+      endforeach()
+    endif()")
+endif()
 set(VIMBO_MAINTAINER "The Vimbo Calculator developers <maintainers@vimbo-calculator.invalid>")
 add_subdirectory(packaging)
 
