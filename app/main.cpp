@@ -26,7 +26,12 @@ constexpr std::string_view kHelp =
 
 enum class Request { run, help, version };
 
-// Qt accepts its options with one dash or two; "-platform" is the one that takes a value.
+struct CommandLine {
+    Request request = Request::run;
+    bool displayChosen = false;
+};
+
+// Qt accepts its options with one dash or two.
 bool IsOption(std::string_view arg, std::string_view name) {
     if (arg.starts_with("--")) {
         arg.remove_prefix(1);
@@ -34,22 +39,26 @@ bool IsOption(std::string_view arg, std::string_view name) {
     return arg == name;
 }
 
-// Read before Qt sees the arguments: help and version need no display.
-Request ReadRequest(int argc, char** argv, bool& platformChosen) {
+// Read before Qt sees the arguments: help and version need no display. A platform or X
+// display named on the command line stands in for the display variables.
+CommandLine ReadCommandLine(int argc, char** argv) {
+    CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || IsOption(arg, "-help")) {
-            return Request::help;
+            line.request = Request::help;
+            return line;
         }
         if (arg == "-v" || IsOption(arg, "-version")) {
-            return Request::version;
+            line.request = Request::version;
+            return line;
         }
-        if (IsOption(arg, "-platform") && i + 1 < argc) {
-            platformChosen = true;
+        if ((IsOption(arg, "-platform") || IsOption(arg, "-display")) && i + 1 < argc) {
+            line.displayChosen = true;
             ++i;
         }
     }
-    return Request::run;
+    return line;
 }
 
 // Without a display Qt stops with a plugin error that does not say what to do.
@@ -62,8 +71,8 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool platformChosen = false;
-    switch (ReadRequest(argc, argv, platformChosen)) {
+    const CommandLine line = ReadCommandLine(argc, argv);
+    switch (line.request) {
         case Request::help:
             std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
             return std::fflush(stdout) == 0 ? 0 : 1;
@@ -73,7 +82,7 @@ int main(int argc, char** argv) {
         case Request::run:
             break;
     }
-    if (!platformChosen && !HasDisplay()) {
+    if (!line.displayChosen && !HasDisplay()) {
         std::fputs(
             "vimbo-calculator: no display to open a window on (neither DISPLAY nor "
             "WAYLAND_DISPLAY is set); to run it without a desktop: xvfb-run vimbo-calculator\n",

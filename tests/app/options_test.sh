@@ -14,7 +14,8 @@ trap 'rm -f "$out" "$err"' EXIT
 check() {
   local args="$1" want_status="$2" want_out="$3" want_err="$4"
   # shellcheck disable=SC2086  # the arguments are split on purpose
-  (env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" $args; exit $?) >"$out" 2>"$err"
+  (env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$program" $args
+    exit $?) >"$out" 2>"$err"
   local got=$?
   local problem=""
   [ "$got" = "$want_status" ] || problem="exit status $got, not $want_status"
@@ -35,9 +36,10 @@ check "-h" 0 '^usage: vimbo-calculator ' ""
 check "-platform offscreen --help" 0 '^usage: vimbo-calculator ' ""
 check "--version" 0 "^vimbo-calculator ${version//./\\.}\$" ""
 check "-v" 0 "^vimbo-calculator ${version//./\\.}\$" ""
-# A platform chosen on the command line needs no display variable; Qt itself answers.
+# A platform or display named on the command line needs no display variable; Qt answers.
 check "-platform no-such-platform" 134 "" 'no-such-platform'
 check "--platform no-such-platform" 134 "" 'no-such-platform'
+check "-display :no-such-display" 134 "" 'could not connect to display :no-such-display'
 check "" 1 "" 'no display to open a window on'
 [ "$status" = 0 ] && echo "passed"
 exit "$status"
