@@ -28,6 +28,7 @@ void QtReportPrinter::OpenJob() {
     if (native ? printer_.printerName().isEmpty() : printer_.outputFileName().isEmpty()) {
         throw PrinterError("no printer");
     }
+    printer_.setDocName(QStringLiteral("Vimbo Calculator Report"));  // the queue's job title
     if (!painter_.begin(&printer_)) {
         throw PrinterError("the printer refused the job");
     }

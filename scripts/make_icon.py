@@ -1,18 +1,26 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Draws the calculator's icon, 32 x 32 and 16 x 16 pixels in 16 colours, as 4-bit palette
-PNG files.
+"""Draws the calculator's icon in 16 colours: PNG files of 16 to 256 pixels and one SVG.
+
+There is one drawing, the calculator laid out on a grid of any size: outline, lit edges,
+display with its digits, and keys with the "=" keys in red. Each PNG is that drawing on its
+own pixel grid, every edge on a whole pixel so that small sizes stay sharp; the SVG is the
+256-pixel grid as vector shapes, for any size in between.
 
 Standard library only, and deterministic: running it again gives the same bytes, so the
 committed files can be checked against the script.
 
-    scripts/make_icon.py OUTPUT_DIR    (writes vimbo-calculator-32.png and -16.png)
+    scripts/make_icon.py OUTPUT_DIR
+        writes vimbo-calculator-SIZE.png for every size of SIZES, and vimbo-calculator.svg
 """
 
 import os
 import struct
 import sys
 import zlib
+
+SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+SVG_GRID = 256
 
 # The 16 colours of the classic VGA palette. Magenta, which the icon does not draw with,
 # stands for the transparent pixels around the calculator.
@@ -24,53 +32,65 @@ PALETTE = [
 ]
 TRANSPARENT = 13
 
-# Each picture: a letter per pixel. "." transparent, "k" black, "d" dark grey, "g" grey,
-# "w" white, "n" light green (the display's digits), "r" red (the "=" key).
-LETTERS = {".": TRANSPARENT, "k": 0, "d": 8, "g": 7, "w": 15, "n": 10, "r": 9}
+# The colours by letter: "k" black, "d" dark grey, "g" grey, "w" white, "n" light green (the
+# display's digits), "r" red (the "=" keys).
+LETTERS = {"k": 0, "d": 8, "g": 7, "w": 15, "n": 10, "r": 9}
+
+# The digits "3" and "2" on the display, 3 x 5 cells each.
+DIGITS = (["111", "001", "111", "001", "111"], ["111", "001", "111", "100", "111"])
 
 
 def calculator(size):
-    """The calculator drawn on a size x size grid of letters."""
-    grid = [["."] * size for _ in range(size)]
+    """The drawing on a size x size grid: (left, top, width, height, letter) rectangles in
+    painting order. Lengths are fractions of the 32-pixel icon, rounded to whole pixels."""
+    unit = size / 32
 
-    def rect(left, top, width, height, letter):
-        for y in range(top, top + height):
-            for x in range(left, left + width):
-                grid[y][x] = letter
+    shapes = []
+    left, top = round(4 * unit), round(1 * unit)
+    width, height = size - 2 * left, size - 2 * top
+    border = max(1, round(size / 64))
+    shapes.append((left, top, width, height, "k"))  # outline
+    left, top = left + border, top + border
+    width, height = width - 2 * border, height - 2 * border
+    shapes.append((left, top, width, height, "g"))  # body
+    if size >= 22:
+        shapes.append((left, top, width, border, "w"))  # lit top edge
+        shapes.append((left, top, border, height, "w"))  # lit left edge
 
-    if size == 32:
-        rect(4, 1, 24, 30, "k")       # outline
-        rect(5, 2, 22, 28, "g")       # body
-        rect(5, 2, 22, 1, "w")        # lit top edge
-        rect(5, 2, 1, 28, "w")        # lit left edge
-        rect(7, 4, 18, 7, "k")        # display
-        # "32" on the display in light green, 3 x 5 digits.
-        three = ["111", "001", "111", "001", "111"]
-        two = ["111", "001", "111", "100", "111"]
-        for row in range(5):
-            for col in range(3):
-                if three[row][col] == "1":
-                    grid[5 + row][16 + col] = "n"
-                if two[row][col] == "1":
-                    grid[5 + row][20 + col] = "n"
-        for row in range(4):
-            for col in range(4):
-                x = 7 + col * 5
-                y = 13 + row * 4
-                letter = "r" if (row, col) in [(2, 3), (3, 3)] else "w"
-                rect(x, y, 3, 3, "d")
-                rect(x, y, 2, 2, letter)
-    else:
-        rect(2, 0, 12, 16, "k")
-        rect(3, 1, 10, 14, "g")
-        rect(4, 2, 8, 3, "k")
-        rect(8, 3, 3, 1, "n")
-        for row in range(3):
-            for col in range(3):
-                x = 4 + col * 3
-                y = 6 + row * 3
-                rect(x, y, 2, 2, "r" if (row, col) == (2, 2) else "w")
-    return grid
+    pad = max(1, round(2 * unit))
+    display = (left + pad, top + pad, width - 2 * pad, int(7 * unit))
+    shapes.append(display + ("k",))
+    dx, dy, dw, dh = display
+    cell = max(1, round(dh / 7))
+    if dh >= 7:  # "32" in light green, right-aligned
+        x = dx + dw - 2 * cell - 7 * cell
+        y = dy + (dh - 5 * cell) // 2
+        for digit in DIGITS:
+            for row, bits in enumerate(digit):
+                for col, bit in enumerate(bits):
+                    if bit == "1":
+                        shapes.append((x + col * cell, y + row * cell, cell, cell, "n"))
+            x += 4 * cell
+    else:  # room for one stroke only
+        shapes.append((dx + dw - 4, dy + dh // 2, 3, 1, "n"))
+
+    # Four rows of four keys, three of three below 32 pixels, spaced as on the 32 and 16
+    # pixel grids (keys 3 and 2 pixels square, with gaps of 2 and 1 across, 1 down).
+    keys = 4 if size >= 32 else 3
+    keys_left, keys_top = left + pad, dy + dh + pad
+    across, down = width - 2 * pad, top + height - pad - keys_top
+    key_w, key_h = max(1, round(across / (2 * keys - 2))), max(1, round(down / (keys + 1)))
+    gap_x, gap_y = (across - keys * key_w) // (keys - 1), (down - keys * key_h) // (keys - 1)
+    shadow = max(1, key_w // 4) if size >= 32 else 0
+    for row in range(keys):
+        for col in range(keys):
+            x = keys_left + col * (key_w + gap_x)
+            y = keys_top + row * (key_h + gap_y)
+            letter = "r" if col == keys - 1 and row >= 2 else "w"  # "=" from the third row
+            if shadow:
+                shapes.append((x, y, key_w, key_h, "d"))
+            shapes.append((x, y, key_w - shadow, key_h - shadow, letter))
+    return shapes
 
 
 def chunk(kind, data):
@@ -78,15 +98,17 @@ def chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
 
-def png_bytes(grid):
-    """A 4-bit indexed PNG with the 16-colour palette, magenta transparent."""
-    size = len(grid)
+def png_bytes(size):
+    """The drawing as a 4-bit indexed PNG with the 16-colour palette, magenta transparent."""
+    pixels = [[TRANSPARENT] * size for _ in range(size)]
+    for left, top, width, height, letter in calculator(size):
+        for y in range(top, top + height):
+            pixels[y][left:left + width] = [LETTERS[letter]] * width
     raw = bytearray()
-    for row in grid:
+    for row in pixels:
         raw.append(0)  # no filter
-        indices = [LETTERS[c] for c in row]
         for i in range(0, size, 2):
-            raw.append(indices[i] << 4 | indices[i + 1])
+            raw.append(row[i] << 4 | row[i + 1])
     header = struct.pack(">IIBBBBB", size, size, 4, 3, 0, 0, 0)
     palette = b"".join(bytes(c) for c in PALETTE)
     transparency = bytes([255] * TRANSPARENT + [0])  # entries past the list are opaque
@@ -95,13 +117,31 @@ def png_bytes(grid):
             + chunk(b"IEND", b""))
 
 
+def svg_text():
+    """The drawing on the SVG grid as rectangles, in the same colours."""
+    lines = [
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        '<!-- SPDX-License-Identifier: MIT -->',
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{SVG_GRID}" height="{SVG_GRID}"'
+        f' viewBox="0 0 {SVG_GRID} {SVG_GRID}" shape-rendering="crispEdges">',
+    ]
+    for left, top, width, height, letter in calculator(SVG_GRID):
+        red, green, blue = PALETTE[LETTERS[letter]]
+        lines.append(f'  <rect x="{left}" y="{top}" width="{width}" height="{height}"'
+                     f' fill="#{red:02x}{green:02x}{blue:02x}"/>')
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_icon.py OUTPUT_DIR")
-    for size in (32, 16):
+    for size in SIZES:
         path = os.path.join(sys.argv[1], f"vimbo-calculator-{size}.png")
         with open(path, "wb") as out:
-            out.write(png_bytes(calculator(size)))
+            out.write(png_bytes(size))
+    with open(os.path.join(sys.argv[1], "vimbo-calculator.svg"), "w", encoding="ascii") as out:
+        out.write(svg_text())
 
 
 if __name__ == "__main__":

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds everything and runs every test (installing what is missing): the whole suite,
-# then the whole suite again built with the address and undefined-behaviour sanitizers,
-# then a short fuzzing run of the engine.
+# Builds everything and runs every test (installing what is missing): the whole suite, which
+# also builds the Debian package and checks it with lintian, appstreamcli,
+# desktop-file-validate and man --warnings (tests/package), then the whole suite again
+# built with the address and undefined-behaviour sanitizers, then a short fuzzing run of
+# the engine.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh" test

@@ -7,8 +7,9 @@ namespace vimbo {
 
 QIcon CalculatorIcon() {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/vimbo-calculator-32.png"));
-    icon.addFile(QStringLiteral(":/pictures/vimbo-calculator-16.png"));
+    for (const int size : kCalculatorIconSizes) {
+        icon.addFile(QStringLiteral(":/pictures/vimbo-calculator-%1.png").arg(size));
+    }
     return icon;
 }
 

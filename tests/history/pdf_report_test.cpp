@@ -208,6 +208,16 @@ TEST_F(PdfReport, NothingIsOverprinted) {
     }
 }
 
+TEST_F(PdfReport, DocumentIsTitledAsThePrintJob) {
+    FakeWindow window;
+    FillTape(window, 3);
+
+    Print(window);
+
+    const QRegularExpression title(R"(^Title:\s+(.*)$)", QRegularExpression::MultilineOption);
+    EXPECT_EQ(title.match(RunTool(pdfinfo_, {pdf_})).captured(1), "Vimbo Calculator Report");
+}
+
 TEST_F(PdfReport, EmptyTapeWritesNoFile) {
     FakeWindow window;
 

@@ -1,48 +1,47 @@
 // SPDX-License-Identifier: MIT
-// The calculator's icon: both sizes, each in at most 16 colours.
+// The calculator's icon: every size from 16 to 256 pixels, each in at most 16 colours.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QString>
+#include <algorithm>
 
-#include "tests/support/named_rows.h"
 #include "window/window_icon.h"
 
 namespace vimbo {
 namespace {
 
-using vimbo::test_support::PrintTo;
+// The sizes of the icon theme's fixed-size folders the package installs into.
+constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-struct IconRow {
-    const char* name;
-    const char* resource;
-    int size;
-};
-
-void PrintTo(const IconRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class IconImage : public ::testing::TestWithParam<IconRow> {};
+class IconImage : public ::testing::TestWithParam<int> {};
 
 TEST_P(IconImage, IsSquareWithSixteenColours) {
-    const QImage image(QString::fromLatin1(GetParam().resource));
+    const int size = GetParam();
+    const QImage image(QStringLiteral(":/pictures/vimbo-calculator-%1.png").arg(size));
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), QSize(GetParam().size, GetParam().size));
+    EXPECT_EQ(image.size(), QSize(size, size));
     EXPECT_EQ(image.format(), QImage::Format_Indexed8);  // how Qt reads 4-bit palettes
     EXPECT_EQ(image.colorCount(), 16);
 }
 
 TEST_P(IconImage, IsOfferedByTheWindowIcon) {
-    const QSize size(GetParam().size, GetParam().size);
+    const QSize size(GetParam(), GetParam());
     EXPECT_TRUE(CalculatorIcon().availableSizes().contains(size));
+    // Asked for exactly this size, the icon gives its own picture, not a scaled neighbour.
+    const QImage picture = CalculatorIcon().pixmap(size).toImage();
+    const QImage file(QStringLiteral(":/pictures/vimbo-calculator-%1.png").arg(GetParam()));
+    // Premultiplied, so that the transparent pixels compare equal whatever colour they hide.
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              file.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, IconImage,
-    ::testing::Values(IconRow{"Large", ":/pictures/vimbo-calculator-32.png", 32},
-                      IconRow{"Small", ":/pictures/vimbo-calculator-16.png", 16}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, IconImage, ::testing::ValuesIn(kSizes),
+                         [](const auto& info) { return std::to_string(info.param) + "px"; });
+
+TEST(CalculatorIcon, OffersNoOtherSize) {
+    EXPECT_EQ(CalculatorIcon().availableSizes().size(), static_cast<qsizetype>(std::size(kSizes)));
+}
 
 }  // namespace
 }  // namespace vimbo
