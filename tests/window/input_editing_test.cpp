@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include "fake_controls.h"
+#include "tests/history/qt_print_to.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad.h"
