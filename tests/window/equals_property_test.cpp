@@ -185,7 +185,7 @@ QString Describe(const Step& step) {
     return text;
 }
 
-constexpr int kSequences = 400;
+constexpr int kSequences = 1000;
 constexpr int kStepsPerSequence = 60;
 
 TEST(WindowActionsProperty, TapeTotalAndInputStayTrue) {
