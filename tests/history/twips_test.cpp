@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <limits>
+
+#include "history/qt_report_printer.h"
 
 namespace vimbo {
 namespace {
@@ -56,6 +60,19 @@ TEST(NarrowTwips, KeepsTheRangeAndRaisesBeyondIt) {
     EXPECT_EQ(NarrowTwips(-std::int64_t{2147483648}), -2147483647 - 1);
     EXPECT_THROW(NarrowTwips(std::int64_t{2147483648}), TwipsRangeError);
     EXPECT_THROW(NarrowTwips(-std::int64_t{2147483649}), TwipsRangeError);
+}
+
+// A printer that reports no resolution, as a broken driver may.
+TEST(QtReportPrinterResolution, ZeroIsAPrinterFailure) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
+    printer.setResolution(0);
+    ASSERT_EQ(printer.logicalDpiX(), 0);
+    QtReportPrinter report(printer);
+    EXPECT_THROW(report.PixelsToTwips(0, Axis::horizontal), PrinterError);
+    EXPECT_THROW(report.CurrentYTwips(), PrinterError);
 }
 
 }  // namespace
