@@ -29,24 +29,65 @@ constexpr std::string_view kHelp =
     "  --version      the version\n"
     "\n"
     "\"ans\" in each later expression is the previous result. Exit status: 0 when every\n"
-    "result is a number, 1 when any result is \"Syntax error\" or \"Error\", 2 for bad usage.\n";
+    "result is a number, 1 when any result is \"Syntax error\" or \"Error\", 2 for bad usage\n"
+    "or unreadable input, 3 when the results cannot be written (a full disk, a closed output).\n"
+    "A reader that stops early (| head) ends vimbo-eval without a message.\n";
+
+constexpr int kWriteFailed = 3;
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "vimbo-eval: %s (try --help)\n", message.c_str());
     return 2;
 }
 
-void Write(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
+// Standard output through write(2), so that every failure is seen with its reason; after
+// the first one nothing more is written.
+class Output {
+  public:
+    void Append(std::string_view text) { pending_.append(text); }
+
+    // Writes what is pending; false once any write has failed.
+    bool Flush() {
+        std::size_t done = 0;
+        while (error_ == 0 && done < pending_.size()) {
+            const ssize_t put =
+                write(STDOUT_FILENO, pending_.data() + done, pending_.size() - done);
+            if (put > 0) {
+                done += static_cast<std::size_t>(put);
+            } else if (put == 0) {
+                error_ = EIO;  // a device that takes nothing would keep the loop going
+            } else if (errno != EINTR) {
+                error_ = errno;
+            }
+        }
+        pending_.clear();
+        return error_ == 0;
+    }
+
+    // The status for a run whose results are all out, or kWriteFailed with one line on
+    // standard error. A reader that went away (EPIPE, with SIGPIPE ignored) is no news.
+    int Finish(int status) {
+        if (Flush()) {
+            return status;
+        }
+        if (error_ != EPIPE) {
+            std::fprintf(stderr, "vimbo-eval: cannot write the results: %s\n",
+                         std::strerror(error_));
+        }
+        return kWriteFailed;
+    }
+
+  private:
+    std::string pending_;
+    int error_ = 0;
+};
 
 // Reads standard input in large blocks and answers every complete line at once; the output
 // is flushed whenever the next read could wait for more input, so a person typing sees
 // each answer at once and a pipe pays no system call per line.
-int EvaluateStandardInput(vimbo::EvalSession& session) {
+int EvaluateStandardInput(vimbo::EvalSession& session, Output& out) {
     std::vector<char> buffer(1 << 16);
     std::string pending;
-    std::string out;
     while (true) {
         const ssize_t got = read(STDIN_FILENO, buffer.data(), buffer.size());
         if (got < 0) {
@@ -65,26 +106,26 @@ int EvaluateStandardInput(vimbo::EvalSession& session) {
         for (std::size_t end = pending.find('\n'); end != std::string::npos;
              end = pending.find('\n', from)) {
             const std::string_view line(pending.data() + from, end - from + 1);
-            out.append(session.EvaluateLine(vimbo::StripLineEnd(line)));
-            out.push_back('\n');
+            out.Append(session.EvaluateLine(vimbo::StripLineEnd(line)));
+            out.Append("\n");
             from = end + 1;
         }
         pending.erase(0, from);
-        Write(out);
-        std::fflush(stdout);
-        out.clear();
+        if (!out.Flush()) {
+            return out.Finish(kWriteFailed);  // nobody would get the rest: stop reading
+        }
     }
     if (!pending.empty()) {  // a last line without its line end
-        Write(session.EvaluateLine(vimbo::StripLineEnd(pending)));
-        Write("\n");
+        out.Append(session.EvaluateLine(vimbo::StripLineEnd(pending)));
+        out.Append("\n");
     }
-    std::fflush(stdout);
-    return session.anyFailure() ? 1 : 0;
+    return out.Finish(session.anyFailure() ? 1 : 0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    Output out;
     vimbo::EvalOptions options;
     std::vector<std::string> expressions;
     bool optionsEnded = false;
@@ -99,12 +140,12 @@ int main(int argc, char** argv) {
         } else if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help") {
-            Write(kUsage);
-            Write(kHelp);
-            return 0;
+            out.Append(kUsage);
+            out.Append(kHelp);
+            return out.Finish(0);
         } else if (arg == "--version") {
-            Write("vimbo-eval " VIMBO_VERSION "\n");
-            return 0;
+            out.Append("vimbo-eval " VIMBO_VERSION "\n");
+            return out.Finish(0);
         } else if (arg == "--decimals") {
             options.decimals = true;
         } else if (arg == "--angle" || arg == "--ans") {
@@ -125,12 +166,11 @@ int main(int argc, char** argv) {
     }
     vimbo::EvalSession session(options);
     if (expressions.empty()) {
-        return EvaluateStandardInput(session);
+        return EvaluateStandardInput(session, out);
     }
     for (const std::string& expression : expressions) {
-        Write(session.EvaluateLine(expression));
-        Write("\n");
+        out.Append(session.EvaluateLine(expression));
+        out.Append("\n");
     }
-    std::fflush(stdout);
-    return session.anyFailure() ? 1 : 0;
+    return out.Finish(session.anyFailure() ? 1 : 0);
 }

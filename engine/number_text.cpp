@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "engine/characters.h"
+#include "engine/checked_math.h"
 #include "engine/errors.h"
 
 namespace vimbo {
@@ -19,6 +20,8 @@ constexpr int kSignificantDigits = 15;
 }  // namespace
 
 std::string NumberText(double value) {
+    // An infinity or a NaN has no digits and no exponent to take apart below.
+    checked::Check(value);
     if (value == 0.0) {
         return "0";  // also for -0
     }

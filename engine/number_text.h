@@ -15,7 +15,7 @@ namespace vimbo {
 
 // Written form: the value rounded to 15 significant digits (ties to even, like the C
 // library), positional for decimal exponents -4..14 and exponent form outside.
-// The value must be finite.
+// Raises the overflow error for an infinity and the invalid operation for a NaN.
 std::string NumberText(double value);
 
 // Read form of a text that IsPlainNumber accepts: optional sign, digits with at most one

@@ -21,8 +21,12 @@ void PrintRichText(ReportPrinter& printer, const Tape& control, TapeLayout& layo
     const std::int32_t offX = PhysicalOffsetTwips(printer, Axis::horizontal);
     const std::int32_t offY = PhysicalOffsetTwips(printer, Axis::vertical);
     const SizeTwips paper = printer.PaperSizeTwips();
-    const RectTwips drawing{leftMargin - offX, topMargin - offY, paper.width - rightMargin - offX,
-                            paper.height - bottomMargin - offY};
+    // Computed wide: a printer's absurd paper or offsets must not overflow the 32 bits.
+    using Wide = std::int64_t;
+    const RectTwips drawing{NarrowTwips(Wide{leftMargin} - offX),
+                            NarrowTwips(Wide{topMargin} - offY),
+                            NarrowTwips(Wide{paper.width} - rightMargin - offX),
+                            NarrowTwips(Wide{paper.height} - bottomMargin - offY)};
     const SizeTwips printable = printer.PrintableSizeTwips();
 
     FormatRangeRequest request;

@@ -11,6 +11,14 @@ namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
 
+// A resolution to divide by: a printer that reports none cannot place anything.
+int Resolution(int dpi) {
+    if (dpi <= 0) {
+        throw PrinterError("the printer reports no resolution");
+    }
+    return dpi;
+}
+
 SizeTwips ToSizeTwips(const QRectF& points) {
     return SizeTwips{ToWholeTwips(points.width() * kTwipsPerPoint),
                      ToWholeTwips(points.height() * kTwipsPerPoint)};
@@ -61,7 +69,7 @@ int QtReportPrinter::PhysicalOffsetPixels(Axis axis) const {
 
 double QtReportPrinter::PixelsToTwips(int value, Axis axis) const {
     const int dpi = axis == Axis::horizontal ? printer_.logicalDpiX() : printer_.logicalDpiY();
-    return static_cast<double>(value) * kTwipsPerInch / dpi;
+    return static_cast<double>(value) * kTwipsPerInch / Resolution(dpi);
 }
 
 SizeTwips QtReportPrinter::PaperSizeTwips() const {
@@ -73,7 +81,7 @@ SizeTwips QtReportPrinter::PrintableSizeTwips() const {
 }
 
 std::int32_t QtReportPrinter::CurrentYTwips() const {
-    return ToWholeTwips(y_ * kTwipsPerInch / printer_.logicalDpiY());
+    return ToWholeTwips(y_ * kTwipsPerInch / Resolution(printer_.logicalDpiY()));
 }
 
 void QtReportPrinter::StartNewPage() {

@@ -62,7 +62,8 @@ QString DocumentText(const QString& text, const std::vector<Paragraph>& paragrap
     return document;
 }
 
-qreal TwipsToPixels(std::int32_t twips, int dpi) {
+// Wide, so that the width or height of an extreme rectangle does not overflow.
+qreal TwipsToPixels(std::int64_t twips, int dpi) {
     return static_cast<qreal>(twips) * dpi / kTwipsPerInch;
 }
 
@@ -116,7 +117,7 @@ std::int32_t QtTapeLayout::FormatRange(const FormatRangeRequest& request) {
     QPaintDevice& target = *request.hdcTarget->device();
     const int dpiX = target.logicalDpiX();
     const int dpiY = target.logicalDpiY();
-    const qreal width = TwipsToPixels(request.rc.right - request.rc.left, dpiX);
+    const qreal width = TwipsToPixels(std::int64_t{request.rc.right} - request.rc.left, dpiX);
     if (!document_ || device_ != &target || width != width_) {
         LayOut(target, width);
     }
@@ -129,7 +130,7 @@ std::int32_t QtTapeLayout::FormatRange(const FormatRangeRequest& request) {
     const auto first = std::prev(
         std::upper_bound(lines_.begin(), lines_.end(), cpMin,
                          [](std::int32_t index, const Line& line) { return index < line.start; }));
-    const qreal available = TwipsToPixels(request.rc.bottom - request.rc.top, dpiY);
+    const qreal available = TwipsToPixels(std::int64_t{request.rc.bottom} - request.rc.top, dpiY);
     auto end = first;
     while (end != lines_.end() && end->top + end->height - first->top <= available) {
         ++end;

@@ -70,6 +70,9 @@ struct WindowControls {
     Label& lblDRG;
     CheckBox& Check1;
     WindowHost& frmMain;
+    // True while an Equals action runs: one that starts at its event points is dropped, or a
+    // second Enter would record an entry nobody typed and count a result twice.
+    bool equalsRunning = false;
 };
 
 }  // namespace vimbo

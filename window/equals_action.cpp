@@ -45,13 +45,31 @@ QString Format(const QString& value, const QString& pattern) {
     return QString::fromStdString(FormatByPattern(value.toStdString(), pattern.toStdString()));
 }
 
+// Marks the window's Equals action as running for as long as it lives.
+class RunningEquals {
+  public:
+    explicit RunningEquals(bool& running) : running_(running) { running_ = true; }
+    ~RunningEquals() { running_ = false; }
+    RunningEquals(const RunningEquals&) = delete;
+    RunningEquals& operator=(const RunningEquals&) = delete;
+
+  private:
+    bool& running_;
+};
+
 }  // namespace
 
 void EqualsAction(WindowControls& controls) {
+    if (controls.equalsRunning) {
+        // A second Enter or click that arrived while the first one lets events run: the
+        // first one records the input line and empties it, so this one has nothing to add.
+        return;
+    }
     if (controls.txtInput.text().isEmpty()) {
         FocusInputAtEnd(controls);
         return;
     }
+    const RunningEquals running(controls.equalsRunning);
     if (controls.Check1.value() == 1) {
         controls.txtdec.setText(kTwoDecimals);
     }

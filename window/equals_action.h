@@ -10,6 +10,8 @@ namespace vimbo {
 // The character code of the Enter key.
 inline constexpr int kEnterCharacterCode = 13;
 
+// An Equals action that starts while another one runs (at one of its two event points)
+// does nothing.
 void EqualsAction(WindowControls& controls);
 
 // The key hook of txtInput, offered every typed character code before the box inserts it.

@@ -14,6 +14,7 @@
 #include "window/keypad_navigation.h"
 #include "window/layout_table.h"
 #include "window/qt_controls.h"
+#include "window/required_child.h"
 
 namespace vimbo {
 
@@ -84,9 +85,7 @@ QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
 // A control of the window by its name; the layout table creates every one of them.
 template <typename W>
 W& Child(QWidget& window, const char* name) {
-    W* const widget = window.findChild<W*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(widget != nullptr);
-    return *widget;
+    return RequiredChild<W>(window, name);
 }
 
 }  // namespace

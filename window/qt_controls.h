@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
+#include <limits>
 
 #include "window/controls.h"
 #include "window/tape_view.h"
@@ -35,9 +36,13 @@ class QtOutputLine final : public TextBox {
     QLineEdit& inputLine_;
 };
 
+// The line edit's own limit (32767 characters) would cut a keypad token appended at the
+// limit without a word; the input line takes every character instead, as the tape does.
 class QtInputLine final : public InputLine {
   public:
-    explicit QtInputLine(QLineEdit& box) : box_(box) {}
+    explicit QtInputLine(QLineEdit& box) : box_(box) {
+        box_.setMaxLength(std::numeric_limits<int>::max());
+    }
     QString text() const override { return box_.text(); }
     void setText(const QString& text) override { box_.setText(text); }
     void giveFocus() override;

@@ -52,6 +52,62 @@ if ! "$eval_bin" --help | grep -q -- '--angle'; then
 else
   passes=$((passes + 1))
 fi
+if ! "$eval_bin" --help | grep -q '3 when the results cannot be written'; then
+  echo "FAIL --help does not describe exit status 3"
+  failures=$((failures + 1))
+else
+  passes=$((passes + 1))
+fi
+
+# Output that cannot be written: one line on standard error and status 3; a reader that
+# stops early ends it without a word. Each row: name, status (a regular expression),
+# standard error (a pattern, or "quiet"), standard output, and the shell command ($1 is
+# the program, $2 a long input file).
+work_dir="$(mktemp -d)"
+yes '1+1' | head -n 300000 >"$work_dir/long"
+check_output_failure() {
+  local name="$1" want_status="$2" want_err="$3" want_out="$4" command="$5"
+  local out err status ok=yes
+  out="$(bash -c "$command" _ "$eval_bin" "$work_dir/long" 2>"$work_dir/err")"
+  status=$?
+  err="$(cat "$work_dir/err")"
+  [[ "$status" =~ ^($want_status)$ ]] || ok=no
+  [ "$out" = "$want_out" ] || ok=no
+  if [ "$want_err" = quiet ]; then
+    [ -z "$err" ] || ok=no
+  elif [ "$(printf '%s\n' "$err" | wc -l)" -ne 1 ]; then
+    ok=no
+  else
+    # shellcheck disable=SC2053  # want_err is a pattern
+    [[ "$err" == $want_err ]] || ok=no
+  fi
+  if [ "$ok" = yes ]; then
+    echo "ok   $name"
+    passes=$((passes + 1))
+  else
+    echo "FAIL $name: status $status (want $want_status), stdout [$out], stderr [$err]"
+    failures=$((failures + 1))
+  fi
+}
+full_disk='vimbo-eval: cannot write the results: No space left on device'
+# shellcheck disable=SC2016  # each command expands in its own shell
+{
+  check_output_failure full-disk-arguments 3 "$full_disk" '' '"$1" 1+1 >/dev/full'
+  check_output_failure full-disk-failed-result 3 "$full_disk" '' '"$1" 1/0 >/dev/full'
+  check_output_failure full-disk-stdin 3 "$full_disk" '' '"$1" <"$2" >/dev/full'
+  check_output_failure full-disk-help 3 "$full_disk" '' '"$1" --help >/dev/full'
+  check_output_failure full-disk-version 3 "$full_disk" '' '"$1" --version >/dev/full'
+  check_output_failure closed-output 3 'vimbo-eval: cannot write the results: *' '' \
+    '"$1" 1+1 >&-'
+  # Killed by SIGPIPE (128 + 13) as other tools are, or 3 where the caller ignores SIGPIPE.
+  check_output_failure reader-stops-early '141|3' quiet '2' \
+    'set -o pipefail; "$1" <"$2" | head -n 1'
+  check_output_failure reader-stops-early-sigpipe-ignored 3 quiet '2' \
+    'set -o pipefail; trap "" PIPE; "$1" <"$2" | head -n 1'
+  check_output_failure all-written-status-kept 1 quiet $'2\nError' \
+    'set -o pipefail; "$1" 1+1 1/0 | cat'
+}
+rm -rf "$work_dir"
 
 # A person typing: each answer appears before the next line is written.
 fifo_dir="$(mktemp -d)"

@@ -85,6 +85,35 @@ TEST(ReadFormOverflow, RaisesOverflowBeyondTheDoubleRange) {
     }
 }
 
+struct NotFiniteCase {
+    const char* name;
+    double value;
+    vimbo::ErrorKind kind;
+};
+
+class WrittenFormNotFinite : public testing::TestWithParam<NotFiniteCase> {};
+
+TEST_P(WrittenFormNotFinite, RaisesInsteadOfReadingPastTheDigits) {
+    try {
+        const std::string text = vimbo::NumberText(GetParam().value);
+        ADD_FAILURE() << "wrote " << text;
+    } catch (const vimbo::EngineError& e) {
+        EXPECT_EQ(e.kind(), GetParam().kind);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, WrittenFormNotFinite,
+    testing::Values(NotFiniteCase{"Infinity", std::numeric_limits<double>::infinity(),
+                                  vimbo::ErrorKind::Overflow},
+                    NotFiniteCase{"NegativeInfinity", -std::numeric_limits<double>::infinity(),
+                                  vimbo::ErrorKind::Overflow},
+                    NotFiniteCase{"QuietNaN", std::numeric_limits<double>::quiet_NaN(),
+                                  vimbo::ErrorKind::InvalidOperation},
+                    NotFiniteCase{"NegativeNaN", -std::numeric_limits<double>::quiet_NaN(),
+                                  vimbo::ErrorKind::InvalidOperation}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(NumberTextRoundTrip, WrittenTextReadsBackToTheSameText) {
     for (double v : {1.0 / 3.0, 2.0 / 7.0, 1e-5, 12345.678901234567, 6.02214076e23}) {
         const std::string text = vimbo::NumberText(v);

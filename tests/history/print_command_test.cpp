@@ -200,6 +200,75 @@ INSTANTIATE_TEST_SUITE_P(
                              "EndDocument"}})}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
+// A printer that reports what no twip can hold ends the job at once, as a refusal does.
+struct BadPageCase {
+    const char* name;
+    int dpiX, dpiY, offsetPixelsX;
+    SizeTwips paper;
+    Log expected;
+};
+
+class PrintCommandBadPage : public ::testing::TestWithParam<BadPageCase> {};
+
+TEST_P(PrintCommandBadPage, EndsTheJobQuietly) {
+    const BadPageCase& row = GetParam();
+    Report report;
+    report.window.list1.text = QStringLiteral("2+3");
+    report.layout.nextIndices = {3};
+    report.printer.dpiX = row.dpiX;
+    report.printer.dpiY = row.dpiY;
+    report.printer.offsetPixelsX = row.offsetPixelsX;
+    report.printer.paper = row.paper;
+
+    report.Print();
+
+    EXPECT_EQ(report.log, row.expected);
+    EXPECT_EQ(report.window.txtInput.focusCount, 1);
+    EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(report.window.list1.writes.empty());
+}
+
+const Log kUpToOffsetX = Concat({kHeader, {"PrintLine ' '", "PhysicalOffsetPixels h"}});
+
+INSTANTIATE_TEST_SUITE_P(
+    PrintCommand, PrintCommandBadPage,
+    ::testing::Values(BadPageCase{"ZeroHorizontalResolution",
+                                  0,
+                                  1200,
+                                  0,
+                                  {11906, 16838},
+                                  Concat({kUpToOffsetX, {"PixelsToTwips 0 h"}})},
+                      BadPageCase{"ZeroVerticalResolution",
+                                  1200,
+                                  0,
+                                  0,
+                                  {11906, 16838},
+                                  Concat({kUpToOffsetX,
+                                          {"PixelsToTwips 0 h", "PhysicalOffsetPixels v",
+                                           "PixelsToTwips 0 v"}})},
+                      BadPageCase{"ZeroResolutionWithAnOffset",
+                                  0,
+                                  1200,
+                                  50,
+                                  {11906, 16838},
+                                  Concat({kUpToOffsetX, {"PixelsToTwips 50 h"}})},
+                      BadPageCase{"OffsetBeyondTheTwipRange",
+                                  1,
+                                  1200,
+                                  2000000,
+                                  {11906, 16838},
+                                  Concat({kUpToOffsetX, {"PixelsToTwips 2000000 h"}})},
+                      // A negative offset pushes the right edge of the widest paper past the range.
+                      BadPageCase{"PaperEdgeBeyondTheTwipRange",
+                                  1440,
+                                  1200,
+                                  -2000,
+                                  {2147483647, 16838},
+                                  Concat({kUpToOffsetX,
+                                          {"PixelsToTwips -2000 h", "PhysicalOffsetPixels v",
+                                           "PixelsToTwips 0 v", "PaperSizeTwips"}})}),
+    [](const ::testing::TestParamInfo<BadPageCase>& info) { return info.param.name; });
+
 TEST(PrintCommand, BusyPointerWhilePrinting) {
     Report report;
     report.window.list1.text = "x";

@@ -80,3 +80,38 @@ exit_by_button() {
   app_pid=""
   [ "$status" = 0 ] || fail "the program ended with status $status after Exit"
 }
+
+# The whole text of the control at a window's client position in twips (x, y, width,
+# height), copied through the clipboard: a click, select all, copy. The clipboard is first
+# given a marker, so that an old copy is never taken for the new one; a click that lands
+# while the program is busy may leave the focus elsewhere, so an attempt that copies nothing
+# is made again. A click on the input line (120, 360 twips, 4935 x 285) then gives the
+# focus back. Needs xclip; an empty control cannot be read this way.
+control_text() {
+  local window="$1" x="$2" y="$3" width="$4" height="$5"
+  local marker="vimbo-e2e-nothing-copied" result=""
+  for _ in 1 2 3 4 5; do
+    # xclip stays behind to serve the marker: its output must not hold up the caller.
+    printf '%s' "$marker" | xclip -selection clipboard >/dev/null 2>&1
+    click_twips "$window" "$x" "$y" "$width" "$height"
+    xdotool key ctrl+a ctrl+c
+    for _ in $(seq 20); do
+      result="$(xclip -o -selection clipboard 2>/dev/null || true)"
+      [ "$result" != "$marker" ] && break 2
+      sleep 0.1
+    done
+  done
+  click_twips "$window" 120 360 4935 285
+  [ "$result" != "$marker" ] || fail "nothing was copied from the control at $x, $y twips"
+  printf '%s\n' "$result"
+}
+
+# The tape (list1 at 5280, 360 twips, 2895 x 4000) as shown, one line per shown line.
+tape_text() {
+  control_text "$1" 5280 360 2895 4000
+}
+
+# The grand total (Text1 at 3300, 1080 twips, 1725 x 300).
+grand_total_text() {
+  control_text "$1" 3300 1080 1725 300
+}

@@ -4,9 +4,12 @@
 
 #include <vector>
 
+#include "history/grand_total.h"
 #include "tests/support/fake_controls.h"
 #include "tests/support/named_rows.h"
+#include "tests/support/qt_print_to.h"
 #include "window/equals_action.h"
+#include "window/input_editing.h"
 
 namespace vimbo {
 namespace {
@@ -252,19 +255,78 @@ TEST(EqualsEvents, AngleModeIsPassedToEngine) {
     EXPECT_EQ(w.txtOutput.text(), QStringLiteral("-1"));
 }
 
-TEST(EqualsEvents, NestedEqualsDuringEventsRunsToCompletion) {
+// A second Enter or "=" that arrives at one of the two event points of the first one.
+struct ReentryCase {
+    const char* name;
+    int round;     // the event point it arrives at
+    bool byEnter;  // Enter in txtInput, or a click on "="
+};
+
+class EqualsReentry : public ::testing::TestWithParam<ReentryCase> {};
+
+TEST_P(EqualsReentry, SecondEqualsIsDroppedAndNothingCountsTwice) {
+    const ReentryCase& c = GetParam();
     FakeWindow w;
-    bool nested = false;
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    int secondRuns = 0;
     w.frmMain.onEvents = [&](int round) {
-        if (round == 1 && !nested) {
-            nested = true;
-            EqualsAction(w.controls);  // a second Enter queued while the first one waits
+        if (round == c.round && secondRuns == 0) {
+            ++secondRuns;
+            if (c.byEnter) {
+                EXPECT_TRUE(InputKeyPress(w.controls, kEnterCharacterCode))
+                    << "an Enter on a non-empty line must never reach the box";
+            } else {
+                EqualsAction(w.controls);
+            }
         }
     };
-    Evaluate(w, QStringLiteral("2+3"), 0);
-    // The nested action took the input; the outer one then evaluates the emptied line.
-    EXPECT_TRUE(w.list1.wholeText().startsWith("2+3\r\n=\r\n5" + kEntryEnd));
+    w.frmMain.rounds = 0;
+    Evaluate(w, QStringLiteral("4*5"), 0);
+    w.frmMain.onEvents = nullptr;
+    Evaluate(w, QStringLiteral("ans+1"), 0);
+
+    EXPECT_EQ(secondRuns, 1);
+    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd + "4*5\r\n=\r\n20" + kEntryEnd +
+                                       "ans+1\r\n=\r\n21" + kEntryEnd);
+    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("21"));
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("46"));
     EXPECT_EQ(w.txtInput.text(), QString());
+    EXPECT_FALSE(w.frmMain.busy);
+    EXPECT_FALSE(w.controls.equalsRunning);
+}
+
+INSTANTIATE_TEST_SUITE_P(Equals, EqualsReentry,
+                         ::testing::Values(ReentryCase{"EnterAtFirstPoint", 1, true},
+                                           ReentryCase{"EnterAtSecondPoint", 2, true},
+                                           ReentryCase{"ClickAtFirstPoint", 1, false},
+                                           ReentryCase{"ClickAtSecondPoint", 2, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Everything but a second Equals still runs at the event points.
+TEST(EqualsEvents, GrandTotalAndClearStillRunAtSecondPoint) {
+    FakeWindow w;
+    Evaluate(w, QStringLiteral("2+3"), 0);
+    w.frmMain.rounds = 0;
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 2) {
+            GrandTotalCommand(w.controls);
+        }
+    };
+    Evaluate(w, QStringLiteral("4*5"), 0);
+    EXPECT_EQ(w.list1.wholeText(),
+              "2+3\r\n=\r\n5" + kEntryEnd + "\r5 GT\r\n****************4*5\r\n=\r\n20" + kEntryEnd);
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("25"));
+
+    w.frmMain.rounds = 0;
+    w.frmMain.onEvents = [&](int round) {
+        if (round == 2) {
+            ClearAction(w.controls);
+        }
+    };
+    Evaluate(w, QStringLiteral("6*7"), 0);
+    // Clear emptied the line and the output before they were recorded.
+    EXPECT_EQ(w.list1.wholeText(), "\r\n=\r\n" + kEntryEnd);
+    EXPECT_EQ(w.Text1.text(), QStringLiteral("0"));
 }
 
 struct KeyCase {

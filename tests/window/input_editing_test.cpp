@@ -6,6 +6,7 @@
 
 #include "tests/support/fake_controls.h"
 #include "tests/support/named_rows.h"
+#include "tests/support/qt_print_to.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad.h"

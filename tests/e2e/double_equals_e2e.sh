@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# An impatient user in the real vimbo-calculator under a private Xvfb server: Enter pressed
+# twice quickly, and "=" double-clicked. Each must leave exactly one entry on the tape and
+# count its result once in the grand total; "ans" of the next evaluation is that result.
+# Two Enters sent back to back reach the first event point of the first evaluation (pi>frac);
+# presses 100 ms apart reach its second one during a slow evaluation: a square root nested
+# 6000 deep, pasted into the input line, takes half a second or more.
+#
+#   double_equals_e2e.sh PROGRAM
+# The program runs on 7 December 2026 (faketime), a day without the picture window.
+# Exit status 77 (skipped) when Xvfb, xdotool, xclip or faketime is missing.
+set -euo pipefail
+program="$1"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=../support/xvfb_server.sh
+source "$here/../support/xvfb_server.sh"
+# shellcheck source=../support/app_driver.sh
+source "$here/../support/app_driver.sh"
+
+for tool in Xvfb xdotool xclip faketime; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+app_pid=""
+cleanup() {
+  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+  fi
+  stop_xvfb
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+start_xvfb
+faketime '2026-12-07 12:00:00' "$program" &
+app_pid=$!
+main="$(wait_for_window --name '^Vimbo Calculator$')" || fail "the main window did not appear"
+wait_for_focus "$main"
+
+slow="$(printf 'sqr(%.0s' $(seq 6000))16"
+paste_into_input() {
+  printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
+  xdotool key ctrl+v
+}
+# Waits for the evaluation to end, that is for the grand total to change, and expects the
+# given value (20 s at most).
+shown_total=""
+wait_for_total() {
+  local total=""
+  for _ in $(seq 40); do
+    sleep 0.5
+    total="$(grand_total_text "$main")"
+    [ "$total" != "$shown_total" ] && break
+  done
+  [ "$total" = "$1" ] || fail "the grand total is '$total', not $1"
+  shown_total="$total"
+}
+
+calculate '2+3'
+wait_for_total 5
+
+xdotool type --delay 30 'pi>frac'
+xdotool key --delay 0 Return Return
+wait_for_total 8.14159265358979
+
+paste_into_input "$slow"
+xdotool key --delay 100 Return Return
+wait_for_total 9.14159265358979
+
+# "=" (cmdEquals at 4320, 3000 twips, 735 x 855) clicked twice 100 ms apart.
+paste_into_input "$slow"
+xdotool mousemove --window "$main" $(((4320 + 735 / 2) / 15)) $(((3000 + 855 / 2) / 15)) \
+  click --repeat 2 --delay 100 1
+wait_for_total 10.1415926535898
+
+# "ans" is the last result, counted once more.
+calculate 'ans+1'
+wait_for_total 12.1415926535898
+
+tape="$(tape_text "$main")"
+expected_tape="$(printf '%s\n' \
+  '2+3' '=' '5' '****************' \
+  'pi>frac' '=' '3.14159265358979' '****************' \
+  "$slow" '=' '1' '****************' \
+  "$slow" '=' '1' '****************' \
+  'ans+1' '=' '2' '****************')"
+[ "$tape" = "$expected_tape" ] ||
+  fail "the tape reads (long lines cut)
+$(printf '%s\n' "$tape" | cut -c 1-40)
+and not
+$(printf '%s\n' "$expected_tape" | cut -c 1-40)"
+
+exit_by_button "$main"
+echo "passed"
