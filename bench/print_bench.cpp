@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "bench_tape.h"
-#include "history/printing.h"
+#include "history/default_printer.h"
 #include "window/main_window.h"
 
 namespace vimbo {

@@ -30,7 +30,7 @@ void Increment(std::string& digits) {
 // Reads the exponent of a number text ("+20", "-07").
 int ExponentOf(std::string_view text) {
     const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    if (!text.empty() && IsSign(text.front())) {
         text.remove_prefix(1);
     }
     int exponent = 0;
@@ -123,7 +123,7 @@ double LeadingNumber(std::string_view text) {
     // exponent only when digits follow its letter.
     const std::size_t n = compact.size();
     std::size_t end = 0;
-    if (end < n && (compact[end] == '+' || compact[end] == '-')) {
+    if (end < n && IsSign(compact[end])) {
         ++end;
     }
     bool seenPoint = false;
@@ -143,7 +143,7 @@ double LeadingNumber(std::string_view text) {
     }
     if (end < n && (compact[end] == 'e' || compact[end] == 'E')) {
         std::size_t j = end + 1;
-        if (j < n && (compact[j] == '+' || compact[j] == '-')) {
+        if (j < n && IsSign(compact[j])) {
             ++j;
         }
         if (j < n && IsDigit(compact[j])) {

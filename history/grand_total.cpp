@@ -3,10 +3,6 @@
 
 namespace vimbo {
 
-namespace {
-const QString kSeparator = QStringLiteral("****************");
-}
-
 void GrandTotalCommand(WindowControls& controls) {
     controls.txtInput.giveFocus();  // only the focus: the caret stays where it was
     const QString total = controls.Text1.text();
@@ -15,7 +11,7 @@ void GrandTotalCommand(WindowControls& controls) {
     }
     // Two separate whole-text replacements; the lone CR gives the empty line before the total.
     controls.list1.appendText(u'\r' + total + QStringLiteral(" GT"));
-    controls.list1.appendText(QStringLiteral("\r\n") + kSeparator);
+    controls.list1.appendText(QStringLiteral("\r\n") + kTapeSeparator);
 }
 
 }  // namespace vimbo

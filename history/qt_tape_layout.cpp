@@ -63,7 +63,7 @@ QString DocumentText(const QString& text, const std::vector<Paragraph>& paragrap
 }
 
 // Wide, so that the width or height of an extreme rectangle does not overflow.
-qreal TwipsToPixels(std::int64_t twips, int dpi) {
+qreal TwipsToDevicePixels(std::int64_t twips, int dpi) {
     return static_cast<qreal>(twips) * dpi / kTwipsPerInch;
 }
 
@@ -117,7 +117,7 @@ std::int32_t QtTapeLayout::FormatRange(const FormatRangeRequest& request) {
     QPaintDevice& target = *request.hdcTarget->device();
     const int dpiX = target.logicalDpiX();
     const int dpiY = target.logicalDpiY();
-    const qreal width = TwipsToPixels(std::int64_t{request.rc.right} - request.rc.left, dpiX);
+    const qreal width = TwipsToDevicePixels(std::int64_t{request.rc.right} - request.rc.left, dpiX);
     if (!document_ || device_ != &target || width != width_) {
         LayOut(target, width);
     }
@@ -130,7 +130,8 @@ std::int32_t QtTapeLayout::FormatRange(const FormatRangeRequest& request) {
     const auto first = std::prev(
         std::upper_bound(lines_.begin(), lines_.end(), cpMin,
                          [](std::int32_t index, const Line& line) { return index < line.start; }));
-    const qreal available = TwipsToPixels(std::int64_t{request.rc.bottom} - request.rc.top, dpiY);
+    const qreal available =
+        TwipsToDevicePixels(std::int64_t{request.rc.bottom} - request.rc.top, dpiY);
     auto end = first;
     while (end != lines_.end() && end->top + end->height - first->top <= available) {
         ++end;
@@ -138,8 +139,8 @@ std::int32_t QtTapeLayout::FormatRange(const FormatRangeRequest& request) {
 
     QPainter& painter = *request.hdc;
     painter.save();
-    const QPointF origin(TwipsToPixels(request.rc.left, dpiX),
-                         TwipsToPixels(request.rc.top, dpiY) - first->top);
+    const QPointF origin(TwipsToDevicePixels(request.rc.left, dpiX),
+                         TwipsToDevicePixels(request.rc.top, dpiY) - first->top);
     for (auto line = first; line != end; ++line) {
         const QTextLayout* layout = document_->findBlockByNumber(line->block).layout();
         // QTextLine::draw places the line at its own position within the block's layout.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "history/tape_commands.h"
 
+#include "history/default_printer.h"
 #include "history/grand_total.h"
-#include "history/printing.h"
 
 namespace vimbo {
 

@@ -52,12 +52,36 @@ class Tape {
     virtual void appendText(const QString& tail) { setWholeText(wholeText() + tail); }
 };
 
+// The line of 16 asterisks that closes every entry on the tape.
+inline const QString kTapeSeparator = QStringLiteral("****************");
+
 // The main window frmMain itself: its mouse pointer and one round of pending events.
 class WindowHost {
   public:
     virtual ~WindowHost() = default;
     virtual void setBusyPointer(bool busy) = 0;
     virtual void processPendingEvents() = 0;
+};
+
+// The busy pointer from construction until release() or destruction, whichever comes first,
+// so that the default pointer comes back however an action ends.
+class BusyPointer {
+  public:
+    explicit BusyPointer(WindowHost& host) : host_(host) { host_.setBusyPointer(true); }
+    ~BusyPointer() { release(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+    void release() {
+        if (busy_) {
+            busy_ = false;
+            host_.setBusyPointer(false);
+        }
+    }
+
+  private:
+    WindowHost& host_;
+    bool busy_ = true;
 };
 
 // The window model: every field of the main window's state, as its controls.

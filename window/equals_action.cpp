@@ -11,28 +11,7 @@ namespace vimbo {
 namespace {
 
 const QString kTwoDecimals = QString::fromLatin1(kTwoDecimalsPattern);
-const QString kSeparator = QStringLiteral("****************");
 const QString kLineBreak = QStringLiteral("\r\n");
-
-// Puts the default pointer back should anything unwind between the two event points.
-class BusyPointer {
-  public:
-    explicit BusyPointer(WindowHost& host) : host_(host) { host_.setBusyPointer(true); }
-    ~BusyPointer() { release(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-    void release() {
-        if (busy_) {
-            busy_ = false;
-            host_.setBusyPointer(false);
-        }
-    }
-
-  private:
-    WindowHost& host_;
-    bool busy_ = true;
-};
 
 QString Evaluate(const WindowControls& controls) {
     const std::string result = EvaluateExpression(controls.txtInput.text().toStdString(),
@@ -89,7 +68,7 @@ void EqualsAction(WindowControls& controls) {
     controls.list1.appendText(controls.txtInput.text());
     controls.list1.appendText(kLineBreak + u'=');
     controls.list1.appendText(kLineBreak + controls.txtOutput.text());
-    controls.list1.appendText(kLineBreak + kSeparator + kLineBreak);
+    controls.list1.appendText(kLineBreak + kTapeSeparator + kLineBreak);
 
     controls.txtInput.setText(QString());
 

@@ -16,7 +16,7 @@ echo '#include "window/controls.h"' >"$scratch/history/ok.h"
 "$check" "$scratch" >/dev/null
 
 for bad in 'engine/x.cpp:#include <QString>' 'engine/x.h:#include "window/controls.h"' \
-  'cli/x.cpp:#include "window/main_window.h"' 'window/x.cpp:#include "history/printing.h"' \
+  'cli/x.cpp:#include "window/main_window.h"' 'window/x.cpp:#include "history/default_printer.h"' \
   'history/x.h:  #  include "app/x.h"'; do
   file="$scratch/${bad%%:*}"
   printf '%s\n' "${bad#*:}" >"$file"

@@ -11,8 +11,8 @@
 #include <cmath>
 #include <vector>
 
+#include "history/default_printer.h"
 #include "history/grand_total.h"
-#include "history/printing.h"
 #include "tests/support/fake_controls.h"
 #include "tests/support/qt_print_to.h"
 

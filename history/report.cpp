@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "history/print_command.h"
+#include "history/report.h"
 
 #include <exception>
 
-#include "history/print_rich_text.h"
+#include "history/tape_pages.h"
 
 namespace vimbo {
 
@@ -11,18 +11,6 @@ namespace {
 
 constexpr int kHeaderPointSize = 12;
 constexpr std::int32_t kMarginTwips = 1000;
-
-// The busy pointer for as long as the report prints, restored however printing ends.
-class BusyPointer {
-  public:
-    explicit BusyPointer(WindowHost& window) : window_(window) { window_.setBusyPointer(true); }
-    ~BusyPointer() { window_.setBusyPointer(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-  private:
-    WindowHost& window_;
-};
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "history/print_rich_text.h"
+#include "history/tape_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "history/print_command.h"
+#include "history/report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "history/printing.h"
+#include "history/default_printer.h"
 
 #include <QPrinter>
 
-#include "history/print_command.h"
 #include "history/qt_report_printer.h"
 #include "history/qt_tape_layout.h"
+#include "history/report.h"
 
 namespace vimbo {
 
