@@ -165,40 +165,65 @@ std::string RewriteSigns(std::string text) {
     }
 }
 
-// Pairs every ")" with the last unpaired "(" in front of it.
-void BuildPairTable(const ExpressionText& text, PairTable& closeOf) {
-    closeOf.assign(static_cast<std::size_t>(text.size()) + 1, 0);
-    std::vector<std::int32_t> open;
-    open.reserve(static_cast<std::size_t>(text.Count('(')));
-    const std::string& s = text.str();
-    for (std::int32_t pos = 1; pos <= text.size(); ++pos) {
-        const char c = s[static_cast<std::size_t>(pos - 1)];
+// The sign rules where two signs may stand together. The rules act within one run of signs
+// and never join two runs, so each run is rewritten on its own, as the whole text would be;
+// only a run at position 1 loses a leading "--".
+void RewriteSignPairs(ExpressionText& text) {
+    std::int32_t to = text.signPairsTo();
+    for (std::int32_t pos = text.signPairsFrom(); pos <= to; ++pos) {
+        if (!IsSign(text.At(pos)) || !IsSign(text.At(pos + 1))) {
+            continue;
+        }
+        std::int32_t first = pos;
+        while (IsSign(text.At(first - 1))) {
+            --first;
+        }
+        std::int32_t last = pos + 1;
+        while (IsSign(text.At(last + 1))) {
+            ++last;
+        }
+        const std::string_view run = text.Slice(first, last);
+        std::string rewritten = first == 1 ? RewriteSigns(std::string(run))
+                                           : RewriteSigns("0" + std::string(run)).substr(1);
+        if (rewritten != run) {
+            text.Replace(first, last, rewritten);
+        }
+        const auto shrunk = static_cast<std::int32_t>(run.size() - rewritten.size());
+        to -= shrunk;
+        pos = last - shrunk;
+    }
+    text.clearSignPairs();  // no two signs stand together any more
+}
+
+// Pairs every ")" with the last unpaired "(" in front of it; only whether that succeeds
+// matters, as the steps find the closing parenthesis they need themselves.
+void CheckPairing(const ExpressionText& text) {
+    if (text.At(1) == ')') {
+        Fail();  // nothing in front of it to search
+    }
+    std::int32_t open = 0;
+    for (const char c : text.str()) {
         if (c == '(') {
-            open.push_back(pos);
-        } else if (c == ')') {
-            if (pos == 1) {
-                Fail();  // nothing in front of it to search
-            }
-            if (open.empty()) {
-                throw SyntaxFailure();
-            }
-            closeOf[static_cast<std::size_t>(open.back())] = pos;
-            open.pop_back();
+            ++open;
+        } else if (c == ')' && --open < 0) {
+            throw SyntaxFailure();
         }
     }
 }
 
 // Groups from left to right: a plain group is replaced by its value unless a "^" follows
 // it; any other group has its inner text replaced by its value.
-bool GroupStep(ExpressionText& text, const PairTable& closeOf, const EvalContext& context) {
-    for (std::int32_t open = text.Find("("); open != 0; open = text.Find("(", open + 1)) {
-        const std::int32_t close = closeOf[static_cast<std::size_t>(open)];
+bool GroupStep(ExpressionText& text, const EvalContext& context) {
+    for (std::int32_t open = text.Find("(", text.groupsPassedBefore()); open != 0;
+         open = text.Find("(", open + 1)) {
+        const std::int32_t close = text.Closing(open);
         if (close == 0) {
             Fail();
         }
         const std::string_view inner = text.Slice(open + 1, close - 1);
         if (IsPlainNumber(inner)) {
             if (text.At(close + 1) == '^') {
+                text.passGroupsBefore(close + 2);
                 continue;
             }
             text.Replace(open, close, EvaluateNested(inner, context));
@@ -207,6 +232,7 @@ bool GroupStep(ExpressionText& text, const PairTable& closeOf, const EvalContext
         }
         return true;
     }
+    text.passGroupsBefore(text.size() + 1);
     return false;
 }
 
@@ -236,7 +262,7 @@ Operands ReadOperands(const ExpressionText& text, std::int32_t op, std::int32_t 
 // The rightmost "^": powers group from the right. An unparenthesised negative base is
 // raised by its magnitude and the sign put back, so -2^2 is -4.
 bool PowerStep(ExpressionText& text) {
-    const std::int32_t op = text.FindLast("^");
+    const std::int32_t op = text.Locate(Needle::Power);
     if (op == 0) {
         return false;
     }
@@ -256,9 +282,9 @@ bool PowerStep(ExpressionText& text) {
 
 // "*", "/" and "mod": one precedence, the leftmost first.
 bool MultiplicativeStep(ExpressionText& text) {
-    const std::int32_t times = text.Find("*");
-    const std::int32_t divide = text.Find("/");
-    const std::int32_t mod = text.Find("mod");
+    const std::int32_t times = text.Locate(Needle::Times);
+    const std::int32_t divide = text.Locate(Needle::Divide);
+    const std::int32_t mod = text.Locate(Needle::Mod);
     std::int32_t op = 0;
     for (const std::int32_t pos : {times, divide, mod}) {
         if (pos != 0 && (op == 0 || pos < op)) {
@@ -285,8 +311,8 @@ bool MultiplicativeStep(ExpressionText& text) {
 // The leftmost "+" or "-" between two operands. A "-" at position 1 is the first number's
 // sign; a sign after an exponent letter belongs to the number (typed 1e-5 as well).
 bool AdditiveStep(ExpressionText& text) {
-    std::int32_t plus = text.Find("+");
-    std::int32_t minus = text.Find("-", 2);
+    std::int32_t plus = text.Locate(Needle::Plus);
+    std::int32_t minus = text.Locate(Needle::Minus);
     while (plus != 0 || minus != 0) {
         const bool isPlus = minus == 0 || (plus != 0 && plus < minus);
         const std::int32_t op = isPlus ? plus : minus;
@@ -351,6 +377,10 @@ std::string EvaluateNested(std::string_view inner, const EvalContext& context) {
     if (context.depth >= kMaxNestingDepth) {
         Fail();
     }
+    if (IsPlainNumber(inner)) {
+        // What the whole evaluation of a plain number comes to, without its copies.
+        return NumberText(ReadNumberText(inner));
+    }
     EvalContext deeper = context;
     ++deeper.depth;
     std::string result;
@@ -378,24 +408,20 @@ std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) 
     InsertImplicitMultiplication(expression);
 
     ExpressionText text(std::move(expression));
-    PairTable closeOf;
-    FunctionSearch functions;
     while (true) {
-        if (IsPlainNumber(text.str())) {
+        if (text.MayBePlainNumber() && IsPlainNumber(text.str())) {
             text.Assign(NumberText(ReadNumberText(text.str())));
             break;
         }
         if (text.signPairsPossible()) {
-            std::string rewritten = RewriteSigns(text.str());
-            if (rewritten != text.str()) {
-                text.Assign(std::move(rewritten));
-            }
-            text.clearSignPairs();  // no two signs stand together any more
+            RewriteSignPairs(text);
         }
         if (text.Count('(') != 0 || text.Count(')') != 0) {
-            BuildPairTable(text, closeOf);
-            if (FunctionStep(text, closeOf, context, functions) ||
-                GroupStep(text, closeOf, context)) {
+            if (!text.pairingChecked()) {
+                CheckPairing(text);
+                text.notePairingChecked();
+            }
+            if (FunctionStep(text, context) || GroupStep(text, context)) {
                 continue;
             }
         }

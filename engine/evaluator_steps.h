@@ -3,12 +3,10 @@
 // the functions, postfix signs and commands (functions.cpp). Internal to the engine.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <exception>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/expression_text.h"
 
@@ -41,18 +39,8 @@ std::string EvaluateOrRaise(std::string_view text, const EvalContext& context);
 // text that IsPlainNumber accepts; raises otherwise.
 std::string EvaluateNested(std::string_view inner, const EvalContext& context);
 
-// closeOf[p] is the position of the ")" closing the "(" at p, 0 when there is none.
-using PairTable = std::vector<std::int32_t>;
-
-// Remembers, across the passes of one call, which function names are known to be absent:
-// rewriting only ever writes numbers, so an absent name never appears later.
-struct FunctionSearch {
-    std::array<bool, 12> absent{};
-};
-
 // Evaluates one function call and rewrites it; false when the text calls none.
-bool FunctionStep(ExpressionText& text, const PairTable& closeOf, const EvalContext& context,
-                  FunctionSearch& search);
+bool FunctionStep(ExpressionText& text, const EvalContext& context);
 
 // A text with no operator left: "!" first, then "%", whatever their written order.
 void LoneOperandRule(ExpressionText& text);
