@@ -5,6 +5,7 @@
 #include <cmath>
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "engine/characters.h"
 #include "engine/checked_math.h"
@@ -44,14 +45,14 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
 // and substituting it again would let a previous output that itself holds "ans" (possible
 // from the command line) grow the text at every level.
 std::string Normalise(std::string_view input, std::string_view previousOutput, bool substituteAns) {
-    std::string text;
-    text.reserve(input.size());
+    std::string text(input.size(), '\0');
+    std::size_t length = 0;
     for (const char c : input) {
-        if (c == ' ') {
-            continue;
+        if (c != ' ') {
+            text[length++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         }
-        text.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
     }
+    text.resize(length);
     text = ReplaceAll(std::move(text), "pi", NumberText(MoreMath::Pi()));
     if (substituteAns && text.find("ans") != std::string::npos) {
         const std::string ans =
@@ -61,80 +62,93 @@ std::string Normalise(std::string_view input, std::string_view previousOutput, b
     return text;
 }
 
-// 1-based position of the ")" closing the "(" at `open`, 0 when none closes it.
-std::size_t ClosingOf(const std::string& text, std::size_t open) {
-    int depth = 0;
-    for (std::size_t i = open; i <= text.size(); ++i) {
-        const char c = text[i - 1];
-        if (c == '(') {
-            ++depth;
-        } else if (c == ')' && --depth == 0) {
-            return i;
+// False when no parenthesis from `from` on stands where the pass below would insert
+// anything, so that the pass can leave the text as it is without copying it.
+bool ImplicitMultiplicationPossible(const std::string& text, std::size_t from) {
+    for (std::size_t k = from; k < text.size(); ++k) {
+        if (text[k] == ')' && k + 1 < text.size() && (IsDigit(text[k + 1]) || text[k + 1] == '(')) {
+            return true;
+        }
+        if (text[k] == '(' && k > from &&
+            (IsDigit(text[k - 1]) || text[k - 1] == ')' || text[k - 1] == '-')) {
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 // The multiplications the user left implicit next to parentheses, and negated groups.
-// One forward pass; the cursor only moves forward past what it handled.
+// One forward pass over the parentheses: a ")" followed by a digit or "(" gets a "*" after
+// it; a "(" after a digit or ")" gets a "*" in front, one after a "-" gets "1*" in front,
+// unless the "-" follows "*" or "/": then the "-" and the whole group become "(-1*" + the
+// group + ")". A "(" at position 1 is never handled, nor any "(" in front of the first ")"
+// after it. The text is copied once, with the closing parenthesis of every "(" found
+// beforehand, so a long text of many groups costs no more than its length.
 void InsertImplicitMultiplication(std::string& text) {
-    const auto at = [&text](std::size_t pos) { return text[pos - 1]; };  // 1-based
-    // The next "(" and ")" after the cursor, kept between steps so that the pass stays
-    // linear on long texts: a position is searched again only once the cursor passed it.
-    constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
-    std::size_t cursor = 0;
-    std::size_t open = kUnknown;
-    std::size_t close = kUnknown;
-    const auto next = [&](char c, std::size_t& cached) {
-        if (cached == kUnknown || (cached != 0 && cached <= cursor)) {
-            const std::size_t found = text.find(c, cursor);  // index cursor = position + 1
-            cached = found == std::string::npos ? 0 : found + 1;
-        }
-        return cached;
-    };
-    const auto insert = [&](std::size_t index, std::string_view what) {
-        text.insert(index, what);
-        for (std::size_t* cached : {&open, &close}) {
-            if (*cached != kUnknown && *cached != 0 && *cached > index) {
-                *cached += what.size();
-            }
-        }
-    };
-    while (true) {
-        next('(', open);
-        next(')', close);
-        if (open == 0 && close == 0) {
+    constexpr std::size_t kNone = std::string::npos;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    if (n != 0 && text.front() == '(') {
+        i = text.find(')');
+        if (i == kNone) {
             return;
         }
-        if (open == 0 || open == 1 || (close != 0 && close < open)) {
-            if (close == 0) {
-                return;  // only a "(" at position 1 is left, which is never handled
+    }
+    if (!ImplicitMultiplicationPossible(text, i)) {
+        return;
+    }
+    std::vector<std::size_t> closing;  // of every "(", found at the first negated group
+    const auto closingOf = [&](std::size_t open) {
+        if (closing.empty()) {
+            closing.assign(n, kNone);
+            std::vector<std::size_t> opened;
+            for (std::size_t k = i; k < n; ++k) {
+                if (text[k] == '(') {
+                    opened.push_back(k);
+                } else if (text[k] == ')' && !opened.empty()) {
+                    closing[opened.back()] = k;
+                    opened.pop_back();
+                }
             }
-            cursor = close;
-            if (close < text.size() && (IsDigit(at(close + 1)) || at(close + 1) == '(')) {
-                insert(close, "*");
-            }
-            continue;
         }
-        cursor = open;
-        const char before = at(open - 1);
-        if (IsDigit(before) || before == ')') {
-            insert(open - 1, "*");
-        } else if (before == '-') {
-            const char beforeSign = open >= 3 ? at(open - 2) : '\0';
-            if (open == 2 || (beforeSign != '*' && beforeSign != '/')) {
-                insert(open - 1, "1*");
-            } else if (const std::size_t end = ClosingOf(text, open); end != 0) {
-                // 2*-(3+4) becomes 2*(-1*(3+4)); the operator in front stays.
-                std::string group = "(-1*";
-                group.append(text, open - 1, end - open + 1);
-                group.push_back(')');
-                text.replace(open - 2, end - open + 2, group);
-                open = kUnknown;
-                close = kUnknown;
+        return closing[open];
+    };
+    std::vector<bool> closesNegatedGroup;  // a ")" to put after this one
+    std::string out;
+    out.reserve(n + 16);
+    out.append(text, 0, i);
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c == '(') {
+            const char before = out.back();  // out holds at least the character in front
+            if (IsDigit(before) || before == ')') {
+                out.push_back('*');
+            } else if (before == '-') {
+                const char beforeSign = out.size() >= 2 ? out[out.size() - 2] : '\0';
+                if (out.size() == 1 || (beforeSign != '*' && beforeSign != '/')) {
+                    out.append("1*");
+                } else if (const std::size_t close = closingOf(i); close != kNone) {
+                    // 2*-(3+4) becomes 2*(-1*(3+4)); the operator in front stays.
+                    out.back() = '(';
+                    out.append("-1*");
+                    closesNegatedGroup.resize(n, false);
+                    closesNegatedGroup[close] = true;
+                }
             }
+            out.push_back('(');
+        } else if (c == ')') {
+            out.push_back(')');
+            if (!closesNegatedGroup.empty() && closesNegatedGroup[i]) {
+                out.push_back(')');
+            }
+            if (i + 1 < n && (IsDigit(text[i + 1]) || text[i + 1] == '(')) {
+                out.push_back('*');
+            }
+        } else {
+            out.push_back(c);
         }
     }
+    text = std::move(out);
 }
 
 // Rules "--", "+-", "-+" and "++" as one sweep, repeated until nothing changes.
@@ -396,11 +410,20 @@ std::string EvaluateNested(std::string_view inner, const EvalContext& context) {
 }
 
 std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) {
-    const std::string normalised = Normalise(input, context.previousOutput, context.depth == 0);
-    std::string expression = normalised.substr(0, normalised.find('>'));
+    // The commands are looked for from the first ">" on, where the expression text ends.
+    std::string expression = Normalise(input, context.previousOutput, context.depth == 0);
+    std::string commands;
+    if (const std::size_t cut = expression.find('>'); cut != std::string::npos) {
+        commands = expression.substr(cut);
+        expression.resize(cut);
+    }
 
-    const std::int32_t opening = CountOccurrences(expression, "(");
-    const std::int32_t closing = CountOccurrences(expression, ")");
+    std::int64_t opening = 0;
+    std::int64_t closing = 0;
+    for (const char c : expression) {
+        opening += c == '(' ? 1 : 0;
+        closing += c == ')' ? 1 : 0;
+    }
     if (closing > opening) {
         throw SyntaxFailure();
     }
@@ -434,7 +457,7 @@ std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) 
     if (!IsPlainNumber(text.str())) {
         Fail();
     }
-    return ApplyPostfixCommands(normalised, text.str());
+    return ApplyPostfixCommands(commands, text.str());
 }
 
 }  // namespace detail

@@ -45,8 +45,9 @@ bool FunctionStep(ExpressionText& text, const EvalContext& context);
 // A text with no operator left: "!" first, then "%", whatever their written order.
 void LoneOperandRule(ExpressionText& text);
 
-// ">roundto(" then ">frac", looked for in the normalised text; `expression` is a plain number.
-std::string ApplyPostfixCommands(std::string_view normalised, std::string expression);
+// ">roundto(" then ">frac", looked for in the normalised text from its first ">" on (where
+// every command starts); `expression` is a plain number.
+std::string ApplyPostfixCommands(std::string_view commands, std::string expression);
 
 // Value of an operand text as ScanOperand delimited it, its postfix signs applied: for "^"
 // the per cent first and then the factorial, for the other operators the other way round.

@@ -53,11 +53,17 @@ ExpressionText::ExpressionText(std::string text) {
 void ExpressionText::Assign(std::string text) {
     text_ = std::move(text);
     counts_.fill(0);
-    for (const char c : text_) {
+    clearSignPairs();
+    bool afterSign = false;
+    for (std::int32_t pos = 1; pos <= size(); ++pos) {
+        const char c = text_[static_cast<std::size_t>(pos - 1)];
         ++counts_[static_cast<unsigned char>(c)];
+        const bool sign = IsSign(c);
+        if (sign && afterSign) {
+            NoteSignPair(pos - 1);
+        }
+        afterSign = sign;
     }
-    signPairsFrom_ = 1;
-    signPairsTo_ = size();
     pairingChecked_ = false;
     groupsPassedBefore_ = 1;
     for (std::size_t i = 0; i < kNeedleCount; ++i) {
@@ -248,10 +254,25 @@ void ExpressionText::MoveGroupsPassed(std::int32_t first) {
     if (first >= groupsPassedBefore_) {
         return;
     }
+    if (Count('(') == 0) {
+        groupsPassedBefore_ = 1;
+        return;
+    }
     // Only a group passed over that the rewrite reaches into, or whose "^" it rewrites, has
-    // to be looked at again; such a group holds a plain number and ends just in front.
+    // to be looked at again; such a group holds a plain number and ends just in front. The
+    // way back stops at a sign that neither opens the number nor follows an exponent letter,
+    // so it never runs over more than one number.
     const auto backOverNumber = [this](std::int32_t pos) {
         while (pos >= 1 && kNumberCharacters.find(At(pos)) != std::string_view::npos) {
+            if (IsSign(At(pos))) {
+                std::int32_t before = pos - 1;
+                while (IsBlank(At(before))) {
+                    --before;
+                }
+                if (At(before) != '(' && !IsExponentLetter(At(before))) {
+                    break;
+                }
+            }
             --pos;
         }
         return pos;

@@ -162,16 +162,16 @@ void LoneOperandRule(ExpressionText& text) {
     }
 }
 
-std::string ApplyPostfixCommands(std::string_view normalised, std::string expression) {
+std::string ApplyPostfixCommands(std::string_view commands, std::string expression) {
     constexpr std::string_view kRoundTo = ">roundto(";
-    if (const std::size_t at = normalised.find(kRoundTo); at != std::string_view::npos) {
+    if (const std::size_t at = commands.find(kRoundTo); at != std::string_view::npos) {
         const std::size_t from = at + kRoundTo.size();
-        const std::size_t close = normalised.find(')', from);
-        const std::string_view places = normalised.substr(
+        const std::size_t close = commands.find(')', from);
+        const std::string_view places = commands.substr(
             from, close == std::string_view::npos ? std::string_view::npos : close - from);
         expression = NumberText(RoundToPlaces(ReadNumberText(expression), WholePlaces(places)));
     }
-    if (normalised.find(">frac") != std::string_view::npos) {
+    if (commands.find(">frac") != std::string_view::npos) {
         expression = ToFractionText(ReadNumberText(expression));
     }
     return expression;
