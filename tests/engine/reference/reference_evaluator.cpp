@@ -88,7 +88,8 @@ Pos InStrRev(const std::string& s, const std::string& what, Pos from) {
 
 // Characters first..last replaced by `with` (last = first - 1 inserts in front of first).
 void ReplaceRange(std::string& s, Pos first, Pos last, const std::string& with) {
-    s = Mid(s, 1, first - 1) + with + Mid(s, last + 1, Length(s));
+    s.replace(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1),
+              with);
 }
 
 // Every occurrence, left to right and without overlapping.
@@ -275,8 +276,8 @@ PairTable Pair(const std::string& s) {
             throw SyntaxFailure();
         }
         pairs[Key(open)] = close;
-        ReplaceRange(copy, open, open, "<");
-        ReplaceRange(copy, close, close, ">");
+        copy[static_cast<std::size_t>(open - 1)] = '<';
+        copy[static_cast<std::size_t>(close - 1)] = '>';
     }
     return pairs;
 }
