@@ -226,7 +226,12 @@ void ExpressionText::MoveBounds(std::int32_t first, std::int32_t last, std::int3
         // An occurrence that takes in a written character starts from `low` to `high`.
         const auto length = static_cast<std::int32_t>(info.text.size());
         const std::int32_t low = std::max(first - length + 1, info.firstStart);
-        const std::int32_t high = std::min(first + written - 1, size() - length + 1);
+        std::int32_t high = first + written - 1;
+        if (last < info.firstStart - 1) {
+            // A character in front of the first counted position moves to where it counts.
+            high = std::max(high, info.firstStart - 1 + delta);
+        }
+        high = std::min(high, size() - length + 1);
         const auto occursAt = [&](std::int32_t pos) { return OccursAt(info.text, pos); };
         if (!info.fromEnd) {
             if (low >= bound) {
