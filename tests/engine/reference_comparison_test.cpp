@@ -4,6 +4,7 @@
 // VIMBO_REFERENCE_SEED and VIMBO_REFERENCE_CASES override the seed and the number of cases.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
