@@ -5,6 +5,7 @@
 #include <cmath>
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "engine/characters.h"
 #include "engine/checked_math.h"
@@ -44,14 +45,14 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
 // and substituting it again would let a previous output that itself holds "ans" (possible
 // from the command line) grow the text at every level.
 std::string Normalise(std::string_view input, std::string_view previousOutput, bool substituteAns) {
-    std::string text;
-    text.reserve(input.size());
+    std::string text(input.size(), '\0');
+    std::size_t length = 0;
     for (const char c : input) {
-        if (c == ' ') {
-            continue;
+        if (c != ' ') {
+            text[length++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         }
-        text.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
     }
+    text.resize(length);
     text = ReplaceAll(std::move(text), "pi", NumberText(MoreMath::Pi()));
     if (substituteAns && text.find("ans") != std::string::npos) {
         const std::string ans =
@@ -61,80 +62,93 @@ std::string Normalise(std::string_view input, std::string_view previousOutput, b
     return text;
 }
 
-// 1-based position of the ")" closing the "(" at `open`, 0 when none closes it.
-std::size_t ClosingOf(const std::string& text, std::size_t open) {
-    int depth = 0;
-    for (std::size_t i = open; i <= text.size(); ++i) {
-        const char c = text[i - 1];
-        if (c == '(') {
-            ++depth;
-        } else if (c == ')' && --depth == 0) {
-            return i;
+// False when no parenthesis from `from` on stands where the pass below would insert
+// anything, so that the pass can leave the text as it is without copying it.
+bool ImplicitMultiplicationPossible(const std::string& text, std::size_t from) {
+    for (std::size_t k = from; k < text.size(); ++k) {
+        if (text[k] == ')' && k + 1 < text.size() && (IsDigit(text[k + 1]) || text[k + 1] == '(')) {
+            return true;
+        }
+        if (text[k] == '(' && k > from &&
+            (IsDigit(text[k - 1]) || text[k - 1] == ')' || text[k - 1] == '-')) {
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 // The multiplications the user left implicit next to parentheses, and negated groups.
-// One forward pass; the cursor only moves forward past what it handled.
+// One forward pass over the parentheses: a ")" followed by a digit or "(" gets a "*" after
+// it; a "(" after a digit or ")" gets a "*" in front, one after a "-" gets "1*" in front,
+// unless the "-" follows "*" or "/": then the "-" and the whole group become "(-1*" + the
+// group + ")". A "(" at position 1 is never handled, nor any "(" in front of the first ")"
+// after it. The text is copied once, with the closing parenthesis of every "(" found
+// beforehand, so a long text of many groups costs no more than its length.
 void InsertImplicitMultiplication(std::string& text) {
-    const auto at = [&text](std::size_t pos) { return text[pos - 1]; };  // 1-based
-    // The next "(" and ")" after the cursor, kept between steps so that the pass stays
-    // linear on long texts: a position is searched again only once the cursor passed it.
-    constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
-    std::size_t cursor = 0;
-    std::size_t open = kUnknown;
-    std::size_t close = kUnknown;
-    const auto next = [&](char c, std::size_t& cached) {
-        if (cached == kUnknown || (cached != 0 && cached <= cursor)) {
-            const std::size_t found = text.find(c, cursor);  // index cursor = position + 1
-            cached = found == std::string::npos ? 0 : found + 1;
-        }
-        return cached;
-    };
-    const auto insert = [&](std::size_t index, std::string_view what) {
-        text.insert(index, what);
-        for (std::size_t* cached : {&open, &close}) {
-            if (*cached != kUnknown && *cached != 0 && *cached > index) {
-                *cached += what.size();
-            }
-        }
-    };
-    while (true) {
-        next('(', open);
-        next(')', close);
-        if (open == 0 && close == 0) {
+    constexpr std::size_t kNone = std::string::npos;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    if (n != 0 && text.front() == '(') {
+        i = text.find(')');
+        if (i == kNone) {
             return;
         }
-        if (open == 0 || open == 1 || (close != 0 && close < open)) {
-            if (close == 0) {
-                return;  // only a "(" at position 1 is left, which is never handled
+    }
+    if (!ImplicitMultiplicationPossible(text, i)) {
+        return;
+    }
+    std::vector<std::size_t> closing;  // of every "(", found at the first negated group
+    const auto closingOf = [&](std::size_t open) {
+        if (closing.empty()) {
+            closing.assign(n, kNone);
+            std::vector<std::size_t> opened;
+            for (std::size_t k = i; k < n; ++k) {
+                if (text[k] == '(') {
+                    opened.push_back(k);
+                } else if (text[k] == ')' && !opened.empty()) {
+                    closing[opened.back()] = k;
+                    opened.pop_back();
+                }
             }
-            cursor = close;
-            if (close < text.size() && (IsDigit(at(close + 1)) || at(close + 1) == '(')) {
-                insert(close, "*");
-            }
-            continue;
         }
-        cursor = open;
-        const char before = at(open - 1);
-        if (IsDigit(before) || before == ')') {
-            insert(open - 1, "*");
-        } else if (before == '-') {
-            const char beforeSign = open >= 3 ? at(open - 2) : '\0';
-            if (open == 2 || (beforeSign != '*' && beforeSign != '/')) {
-                insert(open - 1, "1*");
-            } else if (const std::size_t end = ClosingOf(text, open); end != 0) {
-                // 2*-(3+4) becomes 2*(-1*(3+4)); the operator in front stays.
-                std::string group = "(-1*";
-                group.append(text, open - 1, end - open + 1);
-                group.push_back(')');
-                text.replace(open - 2, end - open + 2, group);
-                open = kUnknown;
-                close = kUnknown;
+        return closing[open];
+    };
+    std::vector<bool> closesNegatedGroup;  // a ")" to put after this one
+    std::string out;
+    out.reserve(n + 16);
+    out.append(text, 0, i);
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c == '(') {
+            const char before = out.back();  // out holds at least the character in front
+            if (IsDigit(before) || before == ')') {
+                out.push_back('*');
+            } else if (before == '-') {
+                const char beforeSign = out.size() >= 2 ? out[out.size() - 2] : '\0';
+                if (out.size() == 1 || (beforeSign != '*' && beforeSign != '/')) {
+                    out.append("1*");
+                } else if (const std::size_t close = closingOf(i); close != kNone) {
+                    // 2*-(3+4) becomes 2*(-1*(3+4)); the operator in front stays.
+                    out.back() = '(';
+                    out.append("-1*");
+                    closesNegatedGroup.resize(n, false);
+                    closesNegatedGroup[close] = true;
+                }
             }
+            out.push_back('(');
+        } else if (c == ')') {
+            out.push_back(')');
+            if (!closesNegatedGroup.empty() && closesNegatedGroup[i]) {
+                out.push_back(')');
+            }
+            if (i + 1 < n && (IsDigit(text[i + 1]) || text[i + 1] == '(')) {
+                out.push_back('*');
+            }
+        } else {
+            out.push_back(c);
         }
     }
+    text = std::move(out);
 }
 
 // Rules "--", "+-", "-+" and "++" as one sweep, repeated until nothing changes.
@@ -165,40 +179,65 @@ std::string RewriteSigns(std::string text) {
     }
 }
 
-// Pairs every ")" with the last unpaired "(" in front of it.
-void BuildPairTable(const ExpressionText& text, PairTable& closeOf) {
-    closeOf.assign(static_cast<std::size_t>(text.size()) + 1, 0);
-    std::vector<std::int32_t> open;
-    open.reserve(static_cast<std::size_t>(text.Count('(')));
-    const std::string& s = text.str();
-    for (std::int32_t pos = 1; pos <= text.size(); ++pos) {
-        const char c = s[static_cast<std::size_t>(pos - 1)];
+// The sign rules where two signs may stand together. The rules act within one run of signs
+// and never join two runs, so each run is rewritten on its own, as the whole text would be;
+// only a run at position 1 loses a leading "--".
+void RewriteSignPairs(ExpressionText& text) {
+    std::int32_t to = text.signPairsTo();
+    for (std::int32_t pos = text.signPairsFrom(); pos <= to; ++pos) {
+        if (!IsSign(text.At(pos)) || !IsSign(text.At(pos + 1))) {
+            continue;
+        }
+        std::int32_t first = pos;
+        while (IsSign(text.At(first - 1))) {
+            --first;
+        }
+        std::int32_t last = pos + 1;
+        while (IsSign(text.At(last + 1))) {
+            ++last;
+        }
+        const std::string_view run = text.Slice(first, last);
+        std::string rewritten = first == 1 ? RewriteSigns(std::string(run))
+                                           : RewriteSigns("0" + std::string(run)).substr(1);
+        if (rewritten != run) {
+            text.Replace(first, last, rewritten);
+        }
+        const auto shrunk = static_cast<std::int32_t>(run.size() - rewritten.size());
+        to -= shrunk;
+        pos = last - shrunk;
+    }
+    text.clearSignPairs();  // no two signs stand together any more
+}
+
+// Pairs every ")" with the last unpaired "(" in front of it; only whether that succeeds
+// matters, as the steps find the closing parenthesis they need themselves.
+void CheckPairing(const ExpressionText& text) {
+    if (text.At(1) == ')') {
+        Fail();  // nothing in front of it to search
+    }
+    std::int32_t open = 0;
+    for (const char c : text.str()) {
         if (c == '(') {
-            open.push_back(pos);
-        } else if (c == ')') {
-            if (pos == 1) {
-                Fail();  // nothing in front of it to search
-            }
-            if (open.empty()) {
-                throw SyntaxFailure();
-            }
-            closeOf[static_cast<std::size_t>(open.back())] = pos;
-            open.pop_back();
+            ++open;
+        } else if (c == ')' && --open < 0) {
+            throw SyntaxFailure();
         }
     }
 }
 
 // Groups from left to right: a plain group is replaced by its value unless a "^" follows
 // it; any other group has its inner text replaced by its value.
-bool GroupStep(ExpressionText& text, const PairTable& closeOf, const EvalContext& context) {
-    for (std::int32_t open = text.Find("("); open != 0; open = text.Find("(", open + 1)) {
-        const std::int32_t close = closeOf[static_cast<std::size_t>(open)];
+bool GroupStep(ExpressionText& text, const EvalContext& context) {
+    for (std::int32_t open = text.Find("(", text.groupsPassedBefore()); open != 0;
+         open = text.Find("(", open + 1)) {
+        const std::int32_t close = text.Closing(open);
         if (close == 0) {
             Fail();
         }
         const std::string_view inner = text.Slice(open + 1, close - 1);
         if (IsPlainNumber(inner)) {
             if (text.At(close + 1) == '^') {
+                text.passGroupsBefore(close + 2);
                 continue;
             }
             text.Replace(open, close, EvaluateNested(inner, context));
@@ -207,6 +246,7 @@ bool GroupStep(ExpressionText& text, const PairTable& closeOf, const EvalContext
         }
         return true;
     }
+    text.passGroupsBefore(text.size() + 1);
     return false;
 }
 
@@ -236,7 +276,7 @@ Operands ReadOperands(const ExpressionText& text, std::int32_t op, std::int32_t 
 // The rightmost "^": powers group from the right. An unparenthesised negative base is
 // raised by its magnitude and the sign put back, so -2^2 is -4.
 bool PowerStep(ExpressionText& text) {
-    const std::int32_t op = text.FindLast("^");
+    const std::int32_t op = text.Locate(Needle::Power);
     if (op == 0) {
         return false;
     }
@@ -256,9 +296,9 @@ bool PowerStep(ExpressionText& text) {
 
 // "*", "/" and "mod": one precedence, the leftmost first.
 bool MultiplicativeStep(ExpressionText& text) {
-    const std::int32_t times = text.Find("*");
-    const std::int32_t divide = text.Find("/");
-    const std::int32_t mod = text.Find("mod");
+    const std::int32_t times = text.Locate(Needle::Times);
+    const std::int32_t divide = text.Locate(Needle::Divide);
+    const std::int32_t mod = text.Locate(Needle::Mod);
     std::int32_t op = 0;
     for (const std::int32_t pos : {times, divide, mod}) {
         if (pos != 0 && (op == 0 || pos < op)) {
@@ -285,8 +325,8 @@ bool MultiplicativeStep(ExpressionText& text) {
 // The leftmost "+" or "-" between two operands. A "-" at position 1 is the first number's
 // sign; a sign after an exponent letter belongs to the number (typed 1e-5 as well).
 bool AdditiveStep(ExpressionText& text) {
-    std::int32_t plus = text.Find("+");
-    std::int32_t minus = text.Find("-", 2);
+    std::int32_t plus = text.Locate(Needle::Plus);
+    std::int32_t minus = text.Locate(Needle::Minus);
     while (plus != 0 || minus != 0) {
         const bool isPlus = minus == 0 || (plus != 0 && plus < minus);
         const std::int32_t op = isPlus ? plus : minus;
@@ -351,6 +391,10 @@ std::string EvaluateNested(std::string_view inner, const EvalContext& context) {
     if (context.depth >= kMaxNestingDepth) {
         Fail();
     }
+    if (IsPlainNumber(inner)) {
+        // What the whole evaluation of a plain number comes to, without its copies.
+        return NumberText(ReadNumberText(inner));
+    }
     EvalContext deeper = context;
     ++deeper.depth;
     std::string result;
@@ -366,11 +410,20 @@ std::string EvaluateNested(std::string_view inner, const EvalContext& context) {
 }
 
 std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) {
-    const std::string normalised = Normalise(input, context.previousOutput, context.depth == 0);
-    std::string expression = normalised.substr(0, normalised.find('>'));
+    // The commands are looked for from the first ">" on, where the expression text ends.
+    std::string expression = Normalise(input, context.previousOutput, context.depth == 0);
+    std::string commands;
+    if (const std::size_t cut = expression.find('>'); cut != std::string::npos) {
+        commands = expression.substr(cut);
+        expression.resize(cut);
+    }
 
-    const std::int32_t opening = CountOccurrences(expression, "(");
-    const std::int32_t closing = CountOccurrences(expression, ")");
+    std::int64_t opening = 0;
+    std::int64_t closing = 0;
+    for (const char c : expression) {
+        opening += c == '(' ? 1 : 0;
+        closing += c == ')' ? 1 : 0;
+    }
     if (closing > opening) {
         throw SyntaxFailure();
     }
@@ -378,24 +431,20 @@ std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) 
     InsertImplicitMultiplication(expression);
 
     ExpressionText text(std::move(expression));
-    PairTable closeOf;
-    FunctionSearch functions;
     while (true) {
-        if (IsPlainNumber(text.str())) {
+        if (text.MayBePlainNumber() && IsPlainNumber(text.str())) {
             text.Assign(NumberText(ReadNumberText(text.str())));
             break;
         }
         if (text.signPairsPossible()) {
-            std::string rewritten = RewriteSigns(text.str());
-            if (rewritten != text.str()) {
-                text.Assign(std::move(rewritten));
-            }
-            text.clearSignPairs();  // no two signs stand together any more
+            RewriteSignPairs(text);
         }
         if (text.Count('(') != 0 || text.Count(')') != 0) {
-            BuildPairTable(text, closeOf);
-            if (FunctionStep(text, closeOf, context, functions) ||
-                GroupStep(text, closeOf, context)) {
+            if (!text.pairingChecked()) {
+                CheckPairing(text);
+                text.notePairingChecked();
+            }
+            if (FunctionStep(text, context) || GroupStep(text, context)) {
                 continue;
             }
         }
@@ -408,7 +457,7 @@ std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) 
     if (!IsPlainNumber(text.str())) {
         Fail();
     }
-    return ApplyPostfixCommands(normalised, text.str());
+    return ApplyPostfixCommands(commands, text.str());
 }
 
 }  // namespace detail

@@ -7,12 +7,10 @@
 #error "an internal header of the engine: outside the engine and its tests, include engine/engine.h"
 #endif
 
-#include <array>
 #include <cstdint>
 #include <exception>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/expression_text.h"
 
@@ -45,24 +43,15 @@ std::string EvaluateOrRaise(std::string_view text, const EvalContext& context);
 // text that IsPlainNumber accepts; raises otherwise.
 std::string EvaluateNested(std::string_view inner, const EvalContext& context);
 
-// closeOf[p] is the position of the ")" closing the "(" at p, 0 when there is none.
-using PairTable = std::vector<std::int32_t>;
-
-// Remembers, across the passes of one call, which function names are known to be absent:
-// rewriting only ever writes numbers, so an absent name never appears later.
-struct FunctionSearch {
-    std::array<bool, 12> absent{};
-};
-
 // Evaluates one function call and rewrites it; false when the text calls none.
-bool FunctionStep(ExpressionText& text, const PairTable& closeOf, const EvalContext& context,
-                  FunctionSearch& search);
+bool FunctionStep(ExpressionText& text, const EvalContext& context);
 
 // A text with no operator left: "!" first, then "%", whatever their written order.
 void LoneOperandRule(ExpressionText& text);
 
-// ">roundto(" then ">frac", looked for in the normalised text; `expression` is a plain number.
-std::string ApplyPostfixCommands(std::string_view normalised, std::string expression);
+// ">roundto(" then ">frac", looked for in the normalised text from its first ">" on (where
+// every command starts); `expression` is a plain number.
+std::string ApplyPostfixCommands(std::string_view commands, std::string expression);
 
 // Value of an operand text as ScanOperand delimited it, its postfix signs applied: for "^"
 // the per cent first and then the factorial, for the other operators the other way round.

@@ -20,26 +20,14 @@ namespace {
 
 enum class Function { Log, Ln, Exp, Sin, Asn, Cos, Acs, Tan, Atn, Sqr, Int, Abs };
 
-struct FunctionName {
-    std::string_view name;
-    Function function;
+// Searched in the order of the needles, which is the order of the function table; the first
+// name that occurs is evaluated. "sqr(" is searched from the end, so a nested chain of square
+// roots is taken from the innermost.
+constexpr std::array<Function, 12> kFunctions{
+    Function::Log, Function::Ln,  Function::Exp, Function::Sin, Function::Asn, Function::Cos,
+    Function::Acs, Function::Tan, Function::Atn, Function::Sqr, Function::Int, Function::Abs,
 };
-
-// Searched in this order; the first name that occurs is evaluated.
-constexpr std::array<FunctionName, 12> kFunctions{{
-    {"log(", Function::Log},
-    {"ln(", Function::Ln},
-    {"exp(", Function::Exp},
-    {"sin(", Function::Sin},
-    {"asn(", Function::Asn},
-    {"cos(", Function::Cos},
-    {"acs(", Function::Acs},
-    {"tan(", Function::Tan},
-    {"atn(", Function::Atn},
-    {"sqr(", Function::Sqr},  // the last occurrence, the innermost of a nested chain
-    {"int(", Function::Int},
-    {"abs(", Function::Abs},
-}};
+static_assert(static_cast<std::size_t>(Needle::Abs) + 1 == kFunctions.size());
 
 using Operation = double (*)(double);
 
@@ -144,25 +132,20 @@ std::int32_t WholePlaces(std::string_view placesText) {
 
 }  // namespace
 
-bool FunctionStep(ExpressionText& text, const PairTable& closeOf, const EvalContext& context,
-                  FunctionSearch& search) {
+bool FunctionStep(ExpressionText& text, const EvalContext& context) {
     for (std::size_t i = 0; i < kFunctions.size(); ++i) {
-        if (search.absent[i]) {
-            continue;
-        }
-        const auto& [name, function] = kFunctions[i];
-        const std::int32_t pos = function == Function::Sqr ? text.FindLast(name) : text.Find(name);
+        const auto needle = static_cast<Needle>(i);
+        const std::int32_t pos = text.Locate(needle);
         if (pos == 0) {
-            search.absent[i] = true;
             continue;
         }
-        const std::int32_t open = pos + static_cast<std::int32_t>(name.size()) - 1;
-        const std::int32_t close = closeOf[static_cast<std::size_t>(open)];
+        const std::int32_t open = pos + static_cast<std::int32_t>(NeedleText(needle).size()) - 1;
+        const std::int32_t close = text.Closing(open);
         if (close == 0) {
             Fail();
         }
         const double x = ReadNumberText(EvaluateNested(text.Slice(open + 1, close - 1), context));
-        const double value = checked::Check(Apply(function, x, context.angleMode));
+        const double value = checked::Check(Apply(kFunctions[i], x, context.angleMode));
         text.Replace(pos, close, NumberText(value));
         return true;
     }
@@ -179,16 +162,16 @@ void LoneOperandRule(ExpressionText& text) {
     }
 }
 
-std::string ApplyPostfixCommands(std::string_view normalised, std::string expression) {
+std::string ApplyPostfixCommands(std::string_view commands, std::string expression) {
     constexpr std::string_view kRoundTo = ">roundto(";
-    if (const std::size_t at = normalised.find(kRoundTo); at != std::string_view::npos) {
+    if (const std::size_t at = commands.find(kRoundTo); at != std::string_view::npos) {
         const std::size_t from = at + kRoundTo.size();
-        const std::size_t close = normalised.find(')', from);
-        const std::string_view places = normalised.substr(
+        const std::size_t close = commands.find(')', from);
+        const std::string_view places = commands.substr(
             from, close == std::string_view::npos ? std::string_view::npos : close - from);
         expression = NumberText(RoundToPlaces(ReadNumberText(expression), WholePlaces(places)));
     }
-    if (normalised.find(">frac") != std::string_view::npos) {
+    if (commands.find(">frac") != std::string_view::npos) {
         expression = ToFractionText(ReadNumberText(expression));
     }
     return expression;

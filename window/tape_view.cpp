@@ -39,7 +39,9 @@ void TapeView::setWholeText(const QString& text) {
         return;
     }
     text_ = text;
-    setPlainText(DisplayText(text_));
+    linesInLastParagraph_ = 0;
+    charactersInLastParagraph_ = 0;
+    setPlainText(inDocument(DisplayText(text_)));
     scrollToNewest();
 }
 
@@ -57,7 +59,7 @@ void TapeView::showAppended(qsizetype oldSize) {
     const bool afterCr = text_.at(oldSize - 1) == u'\r';
     const QString tail = DisplayText(QStringView(text_).mid(oldSize), afterCr);
     if (!tail.isEmpty()) {
-        appendShown(tail);
+        appendShown(inDocument(tail));
         scrollToNewest();
     }
 }
@@ -77,6 +79,25 @@ void TapeView::appendShown(const QString& tail) {
         restored.setPosition(position, QTextCursor::KeepAnchor);
         setTextCursor(restored);
     }
+}
+
+QString TapeView::inDocument(const QString& shown) {
+    // Small enough that the last paragraph, laid out again at every append, stays cheap.
+    constexpr int kLinesPerParagraph = 8;
+    constexpr int kCharactersPerParagraph = 256;
+    QString document = shown;
+    for (QChar& c : document) {
+        if (c != u'\n') {
+            ++charactersInLastParagraph_;
+        } else if (++linesInLastParagraph_ >= kLinesPerParagraph ||
+                   charactersInLastParagraph_ >= kCharactersPerParagraph) {
+            linesInLastParagraph_ = 0;
+            charactersInLastParagraph_ = 0;
+        } else {
+            c = QChar::LineSeparator;
+        }
+    }
+    return document;
 }
 
 void TapeView::scrollToNewest() {

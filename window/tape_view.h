@@ -26,8 +26,15 @@ class TapeView : public QPlainTextEdit {
     void showAppended(qsizetype oldSize);  // text_ has grown from oldSize characters
     void appendShown(const QString& tail);
     void scrollToNewest();
+    // The shown text with its breaks as the document holds them: most break a line within
+    // a paragraph, and a new paragraph starts every few lines or characters. The view keeps
+    // a layout for every paragraph it has shown, several hundred bytes each; a paragraph per
+    // line made that cost about 1.5 kB per tape entry.
+    QString inDocument(const QString& shown);
 
     QString text_;
+    int linesInLastParagraph_ = 0;
+    int charactersInLastParagraph_ = 0;
 };
 
 // The shown form of a stored text: CR LF, lone CR and LF each become one "\n". A text that

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTextCursor>
+#include <QTextDocument>
 #include <vector>
 
 #include "tests/support/named_rows.h"
@@ -118,6 +119,35 @@ INSTANTIATE_TEST_SUITE_P(
         AppendCase{"EmptyTail", "abc", {"", "d"}},
         AppendCase{"GrandTotal", "5\r\n", {"\r5 GT", "\r\n****************"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The tails of `entries` calculations, as the Equals action appends them.
+std::vector<QString> EntryTails(int entries, const QString& expression = QStringLiteral("2+3")) {
+    std::vector<QString> tails;
+    for (int i = 0; i < entries; ++i) {
+        tails.insert(tails.end(), {expression, QStringLiteral("\r\n="), QStringLiteral("\r\n5"),
+                                   QStringLiteral("\r\n****************\r\n")});
+    }
+    return tails;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongTapes, TapeAppendTest,
+    ::testing::Values(AppendCase{"ManyEntries", "", EntryTails(25)},
+                      AppendCase{"ManyEntriesAfterText", "1\r2\n3\r\n", EntryTails(12)},
+                      AppendCase{"LongExpressions", "", EntryTails(6, QString(300, u'7'))},
+                      AppendCase{"ManyBreaksInOneTail", "", {QString(40, u'\r'), "x"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The document keeps a layout per paragraph it has shown: lines share paragraphs, so that a
+// long tape does not cost a paragraph per line, while the lines shown stay the same.
+TEST(TapeParagraphs, ManyLinesShareParagraphs) {
+    TapeView tape;
+    for (const QString& tail : EntryTails(50)) {
+        tape.appendWholeText(tail);
+    }
+    EXPECT_EQ(tape.toPlainText().count(u'\n'), 200);
+    EXPECT_LE(tape.document()->blockCount(), 200 / 4);
+}
 
 TEST(TapeSelection, AppendKeepsTheUserSelection) {
     TapeView tape;
