@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
+#include "engine/fraction.h"
 #include "engine/rounding.h"
+#include "tests/engine/reference/literal_fraction.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ BENCHMARK(BM_FractionThreeFiftyFiveOverOneThirteen)->Unit(benchmark::kMicrosecon
 
 void BM_FractionLiteralPiAllSteps(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vimbo::detail::ToFractionTextLiteral(3.141592653589793));
+        benchmark::DoNotOptimize(vimbo::reference::ToFractionTextLiteral(3.141592653589793));
     }
 }
 BENCHMARK(BM_FractionLiteralPiAllSteps)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The factorial, of whole numbers by the product and of fractions as Gamma(x + 1), and the
-// two sign routines.
+#include "engine/factorial.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,7 +9,6 @@
 
 #include "engine/checked_math.h"
 #include "engine/errors.h"
-#include "engine/more_math.h"
 
 namespace vimbo {
 
@@ -99,14 +98,6 @@ double FractionFactorial(double x) {
 
 double Factorial(double x) {
     return x == std::trunc(x) ? WholeFactorial(x) : FractionFactorial(x);
-}
-
-bool IsNegative(double x) {
-    return x < 0.0;
-}
-
-double Negate(double x) {
-    return -x;
 }
 
 }  // namespace vimbo

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The fraction search: the fast one and the literal one it must always agree with.
+// The fraction search, formatting only the candidates close enough to share x's text.
+#include "engine/fraction.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 
 #include "engine/number_text.h"
-#include "engine/rounding.h"
 
 namespace vimbo {
 
@@ -92,41 +93,5 @@ std::string ToFractionText(double x) {
         }
     }
 }
-
-namespace detail {
-
-// Both texts formatted at every step, exactly as the search was first written.
-std::string ToFractionTextLiteral(double x) {
-    std::int32_t j = 1;
-    std::int32_t k = 1;
-    double q = static_cast<double>(j) / static_cast<double>(k);
-    std::int32_t steps = 0;
-    for (;;) {
-        if (NumberText(q) == NumberText(x)) {
-            return FractionResult(j, k, x);
-        }
-        if (q < x) {
-            if (j == kInt32Max) {
-                return NumberText(x);
-            }
-            j = j + 1;
-        } else {
-            if (k == kInt32Max) {
-                return NumberText(x);
-            }
-            k = k + 1;
-            if (!RoundIntoNumerator(static_cast<double>(k) * x, j)) {
-                return NumberText(x);
-            }
-        }
-        q = static_cast<double>(j) / static_cast<double>(k);
-        steps = steps + 1;
-        if (steps == kStepLimit) {
-            return NumberText(x);
-        }
-    }
-}
-
-}  // namespace detail
 
 }  // namespace vimbo

@@ -111,3 +111,15 @@ double Log10(double x) {
 }
 
 }  // namespace vimbo::MoreMath
+
+namespace vimbo {
+
+bool IsNegative(double x) {
+    return x < 0.0;
+}
+
+double Negate(double x) {
+    return -x;
+}
+
+}  // namespace vimbo

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The math function library: pi, mod, angle conversions, trigonometry in degrees and grads,
-// the inverse functions in every unit, the common logarithm, the factorial (of fractions
-// too) and the two sign routines. Failures are raised as EngineError; no infinity or
+// the inverse functions in every unit, the common logarithm and the two sign routines (the
+// factorial is in factorial.h). Failures are raised as EngineError; no infinity or
 // not-a-number ever leaves these functions.
 #pragma once
 
@@ -43,7 +43,6 @@ double Log10(double x);
 
 }  // namespace MoreMath
 
-double Factorial(double x);
 bool IsNegative(double x);
 double Negate(double x);
 

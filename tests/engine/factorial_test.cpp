@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "engine/factorial.h"
 #include "engine/more_math.h"
 #include "engine/number_text.h"
 #include "tests/support/named_rows.h"

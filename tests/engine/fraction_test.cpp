@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/fraction.h"
 #include "engine/number_text.h"
 #include "engine/rounding.h"
+#include "tests/engine/reference/literal_fraction.h"
 #include "tests/support/named_rows.h"
 
 namespace {
@@ -84,7 +86,7 @@ TEST_P(FastFraction, GivesText) {
 }
 
 TEST_P(LiteralFraction, GivesText) {
-    EXPECT_EQ(vimbo::detail::ToFractionTextLiteral(GetParam().value), GetParam().text);
+    EXPECT_EQ(vimbo::reference::ToFractionTextLiteral(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Quick, FastFraction, testing::ValuesIn(kQuickCases), CaseName);
@@ -131,7 +133,7 @@ TEST_P(FractionEquivalence, FastSearchMatchesLiteral) {
                 continue;
             }
             ++compared;
-            EXPECT_EQ(vimbo::ToFractionText(x), vimbo::detail::ToFractionTextLiteral(x))
+            EXPECT_EQ(vimbo::ToFractionText(x), vimbo::reference::ToFractionTextLiteral(x))
                 << p << "/" << q << " as " << vimbo::NumberText(x);
         }
     }
@@ -152,9 +154,9 @@ TEST(FractionBoundary, LowestNumeratorMatchesAndOneBelowFallsBack) {
         const double beyond = -2147483649.0 / k;
         const std::string fraction = "-2147483648/" + std::to_string(k);
         EXPECT_EQ(vimbo::ToFractionText(fits), fraction) << k;
-        EXPECT_EQ(vimbo::detail::ToFractionTextLiteral(fits), fraction) << k;
+        EXPECT_EQ(vimbo::reference::ToFractionTextLiteral(fits), fraction) << k;
         EXPECT_EQ(vimbo::ToFractionText(beyond), vimbo::NumberText(beyond)) << k;
-        EXPECT_EQ(vimbo::detail::ToFractionTextLiteral(beyond), vimbo::NumberText(beyond)) << k;
+        EXPECT_EQ(vimbo::reference::ToFractionTextLiteral(beyond), vimbo::NumberText(beyond)) << k;
     }
 }
 

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "engine/evaluator_steps.h"  // the nesting limit, shared so both end at the same depth
+#include "engine/factorial.h"
+#include "engine/fraction.h"
 #include "engine/more_math.h"
 #include "engine/number_text.h"
 #include "engine/operand_text.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The function step, the lone-operand rule and the postfix commands of the evaluator.
+// The function step: the first of the twelve function names that occurs, evaluated and
+// replaced by its value in the angle unit.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -11,8 +12,6 @@
 #include "engine/evaluator_steps.h"
 #include "engine/more_math.h"
 #include "engine/number_text.h"
-#include "engine/operand_text.h"
-#include "engine/rounding.h"
 
 namespace vimbo::detail {
 
@@ -90,46 +89,6 @@ double Apply(Function function, double x, std::string_view angleMode) {
     Raise(ErrorKind::InvalidOperation);
 }
 
-// Both postfix flags of a text: "!" last once every "%" is gone, "%" last once every "!" is.
-struct PostfixFlags {
-    bool factorial = false;
-    bool percent = false;
-};
-
-PostfixFlags FlagsOf(std::string_view text) {
-    PostfixFlags flags;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        if (*it != '%') {
-            flags.factorial = *it == '!';
-            break;
-        }
-    }
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        if (*it != '!') {
-            flags.percent = *it == '%';
-            break;
-        }
-    }
-    return flags;
-}
-
-// The text's number with its postfix signs left out.
-double ValueWithoutSigns(std::string_view text) {
-    return OperandValue(text, false, false, false);
-}
-
-// Places text of ">roundto(" as a 32-bit whole number, halves to the even neighbour.
-std::int32_t WholePlaces(std::string_view placesText) {
-    if (!IsPlainNumber(placesText)) {
-        Fail();
-    }
-    const double rounded = std::nearbyint(ReadNumberText(placesText));
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        Raise(ErrorKind::Overflow);
-    }
-    return static_cast<std::int32_t>(rounded);
-}
-
 }  // namespace
 
 bool FunctionStep(ExpressionText& text, const EvalContext& context) {
@@ -150,31 +109,6 @@ bool FunctionStep(ExpressionText& text, const EvalContext& context) {
         return true;
     }
     return false;
-}
-
-void LoneOperandRule(ExpressionText& text) {
-    const PostfixFlags flags = FlagsOf(text.str());
-    if (flags.factorial) {
-        text.Assign(NumberText(Factorial(ValueWithoutSigns(text.str()))));
-    }
-    if (flags.percent) {
-        text.Assign(NumberText(ValueWithoutSigns(text.str()) / 100.0));
-    }
-}
-
-std::string ApplyPostfixCommands(std::string_view commands, std::string expression) {
-    constexpr std::string_view kRoundTo = ">roundto(";
-    if (const std::size_t at = commands.find(kRoundTo); at != std::string_view::npos) {
-        const std::size_t from = at + kRoundTo.size();
-        const std::size_t close = commands.find(')', from);
-        const std::string_view places = commands.substr(
-            from, close == std::string_view::npos ? std::string_view::npos : close - from);
-        expression = NumberText(RoundToPlaces(ReadNumberText(expression), WholePlaces(places)));
-    }
-    if (commands.find(">frac") != std::string_view::npos) {
-        expression = ToFractionText(ReadNumberText(expression));
-    }
-    return expression;
 }
 
 }  // namespace vimbo::detail
