@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "cli/eval_session.h"
-#include "fuzz/result_check.h"
+#include "tests/support/result_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static constexpr std::array<std::string_view, 3> kModes{"DEG", "RAD", "GRAD"};
@@ -31,22 +31,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         const std::string_view line = vimbo::StripLineEnd(raw);
         if (line.size() > raw.size() || line.find('\n') != std::string_view::npos) {
-            vimbo::fuzz::ReportBadResult(raw, line);
+            vimbo::test_support::ReportBadResult(raw, line);
         }
         const std::string result = session.EvaluateLine(line);
         if (line.empty()) {
             if (!result.empty()) {
-                vimbo::fuzz::ReportBadResult(line, result);
+                vimbo::test_support::ReportBadResult(line, result);
             }
             continue;
         }
-        if (!vimbo::fuzz::IsValidResult(result)) {
-            vimbo::fuzz::ReportBadResult(line, result);
+        if (!vimbo::test_support::IsValidResult(result)) {
+            vimbo::test_support::ReportBadResult(line, result);
         }
         sawFailure = sawFailure || result == "Syntax error" || result == "Error";
         // With decimals the failure texts go through the formatter, so only compare without.
         if (!options.decimals && session.anyFailure() != sawFailure) {
-            vimbo::fuzz::ReportBadResult(line, "anyFailure disagrees with the results");
+            vimbo::test_support::ReportBadResult(line, "anyFailure disagrees with the results");
         }
     }
     return 0;

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
-#include "fuzz/result_check.h"
+#include "tests/support/result_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static constexpr std::array<std::string_view, 3> kModes{"DEG", "RAD", "GRAD"};
@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest.remove_prefix(split + 1);
     }
     const std::string result = vimbo::EvaluateExpression(rest, previous, mode);
-    if (!vimbo::fuzz::IsValidResult(result)) {
-        vimbo::fuzz::ReportBadResult(rest, result);
+    if (!vimbo::test_support::IsValidResult(result)) {
+        vimbo::test_support::ReportBadResult(rest, result);
     }
     return 0;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fuzz/result_check.h"
+#include "tests/support/result_check.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +9,7 @@
 
 #include "engine/engine.h"
 
-namespace vimbo::fuzz {
+namespace vimbo::test_support {
 namespace {
 
 bool AllDigits(std::string_view text) {
@@ -49,4 +49,4 @@ void ReportBadResult(const std::string_view what, const std::string_view result)
     std::abort();
 }
 
-}  // namespace vimbo::fuzz
+}  // namespace vimbo::test_support
