@@ -16,108 +16,20 @@
 #include "engine/number_text.h"
 #include "engine/operand_text.h"
 #include "engine/rounding.h"
+#include "tests/engine/reference/failures.h"
+#include "tests/engine/reference/functions.h"
+#include "tests/engine/reference/preparation.h"
+#include "tests/engine/reference/text_functions.h"
 
 namespace vimbo::reference {
 
 namespace {
-
-// Ends the call with "Error".
-class Failure : public std::exception {
-  public:
-    const char* what() const noexcept override { return "error"; }
-};
-
-// Unbalanced parentheses: "Syntax error" from the outermost call, "Error" from a nested one.
-class SyntaxFailure : public std::exception {
-  public:
-    const char* what() const noexcept override { return "syntax error"; }
-};
 
 struct Context {
     std::string_view previousOutput;
     std::string_view angleMode;
     int depth = 0;
 };
-
-using Pos = std::int32_t;
-
-// --- Text helpers, 1-based and inclusive, in the manner of the classic string functions.
-
-Pos Length(const std::string& s) {
-    return static_cast<Pos>(s.size());
-}
-
-// The character at `pos` as a one-character text; empty outside the text.
-std::string CharAt(const std::string& s, Pos pos) {
-    return pos >= 1 && pos <= Length(s) ? s.substr(static_cast<std::size_t>(pos - 1), 1) : "";
-}
-
-// Characters first..last; empty when last < first.
-std::string Mid(const std::string& s, Pos first, Pos last) {
-    if (first < 1) {
-        first = 1;
-    }
-    if (last > Length(s)) {
-        last = Length(s);
-    }
-    if (last < first) {
-        return "";
-    }
-    return s.substr(static_cast<std::size_t>(first - 1),
-                    static_cast<std::size_t>(last - first + 1));
-}
-
-// First occurrence of `what` starting at position `from`; 0 when there is none.
-Pos InStr(const std::string& s, const std::string& what, Pos from = 1) {
-    if (from < 1) {
-        from = 1;
-    }
-    if (from > Length(s)) {
-        return 0;
-    }
-    const std::size_t at = s.find(what, static_cast<std::size_t>(from - 1));
-    return at == std::string::npos ? 0 : static_cast<Pos>(at) + 1;
-}
-
-// Last occurrence of `what` that starts at or before position `from`; 0 when there is none.
-Pos InStrRev(const std::string& s, const std::string& what, Pos from) {
-    if (from < 1) {
-        return 0;
-    }
-    const std::size_t at = s.rfind(what, static_cast<std::size_t>(from - 1));
-    return at == std::string::npos ? 0 : static_cast<Pos>(at) + 1;
-}
-
-// Characters first..last replaced by `with` (last = first - 1 inserts in front of first).
-void ReplaceRange(std::string& s, Pos first, Pos last, const std::string& with) {
-    s.replace(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1),
-              with);
-}
-
-// Every occurrence, left to right and without overlapping.
-std::string ReplaceEvery(const std::string& s, const std::string& what, const std::string& with) {
-    std::string out;
-    Pos from = 1;
-    for (Pos at = InStr(s, what); at != 0; at = InStr(s, what, from)) {
-        out += Mid(s, from, at - 1) + with;
-        from = at + Length(what);
-    }
-    return out + Mid(s, from, Length(s));
-}
-
-std::string Without(const std::string& s, const std::string& characters) {
-    std::string out;
-    for (const char c : s) {
-        if (characters.find(c) == std::string::npos) {
-            out += c;
-        }
-    }
-    return out;
-}
-
-bool EndsWith(const std::string& s, const std::string& tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
 
 // Every value the steps compute must be a finite double: an infinity is an overflow or a
 // division by zero, a not-a-number an invalid operation or a domain error.
@@ -156,109 +68,6 @@ std::string EvaluateInner(const std::string& inner, const Context& context) {
     return result;
 }
 
-// --- Normalisation.
-
-std::string Normalise(std::string_view input, const Context& context) {
-    std::string text;
-    for (char c : input) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-        text += c;
-    }
-    text = ReplaceEvery(text, " ", "");
-    text = ReplaceEvery(text, "pi", ReplaceEvery(NumberText(MoreMath::Pi()), ",", "."));
-    // Only the outermost call substitutes "ans": a previous output holding "ans" must not
-    // grow again at every level of nesting.
-    if (context.depth == 0) {
-        const std::string ans = context.previousOutput.empty()
-                                    ? std::string("0")
-                                    : "(" + std::string(context.previousOutput) + ")";
-        text = ReplaceEvery(text, "ans", ans);
-    }
-    return text;
-}
-
-// A one-character text IsPlainNumber accepts is a digit.
-bool IsDigitText(const std::string& c) {
-    return !c.empty() && IsPlainNumber(c);
-}
-
-// The ")" that closes the "(" at `open`, by counting; 0 when none does.
-Pos ClosingByCount(const std::string& s, Pos open) {
-    int depth = 0;
-    for (Pos pos = open; pos <= Length(s); ++pos) {
-        const std::string c = CharAt(s, pos);
-        if (c == "(") {
-            ++depth;
-        } else if (c == ")") {
-            --depth;
-            if (depth == 0) {
-                return pos;
-            }
-        }
-    }
-    return 0;
-}
-
-void InsertImplicitMultiplication(std::string& s) {
-    Pos c = 0;
-    while (true) {
-        const Pos o = InStr(s, "(", c + 1);
-        const Pos k = InStr(s, ")", c + 1);
-        if (o == 0 && k == 0) {
-            return;
-        }
-        if (o == 0 || o == 1 || (k != 0 && k < o)) {
-            if (k == 0) {
-                return;  // a lone "(" at position 1 with no ")" anywhere: nothing to handle
-            }
-            c = k;
-            const std::string after = CharAt(s, k + 1);
-            if (IsDigitText(after) || after == "(") {
-                ReplaceRange(s, k + 1, k, "*");
-            }
-            continue;
-        }
-        c = o;
-        const std::string p = CharAt(s, o - 1);
-        if (IsDigitText(p) || p == ")") {
-            ReplaceRange(s, o, o - 1, "*");
-        } else if (p == "-") {
-            const std::string beforeSign = CharAt(s, o - 2);
-            if (o != 2 && (beforeSign == "*" || beforeSign == "/")) {
-                const Pos z = ClosingByCount(s, o);
-                if (z != 0) {
-                    ReplaceRange(s, o - 1, z, "(-1*" + Mid(s, o, z) + ")");
-                }
-            } else {
-                ReplaceRange(s, o, o - 1, "1*");
-            }
-        }
-    }
-}
-
-// --- The reduction loop.
-
-std::string RewriteSigns(std::string s) {
-    while (true) {
-        const std::string before = s;
-        for (Pos m = InStr(s, "--"); m != 0; m = InStr(s, "--", m + 1)) {
-            ReplaceRange(s, m, m + 1, m == 1 ? "" : "+");
-        }
-        for (Pos m = InStr(s, "+-"); m != 0; m = InStr(s, "+-", m + 1)) {
-            ReplaceRange(s, m, m, "");
-        }
-        for (Pos m = InStr(s, "-+"); m != 0; m = InStr(s, "-+", m + 1)) {
-            ReplaceRange(s, m + 1, m + 1, "");
-        }
-        s = ReplaceEvery(s, "++", "+");
-        if (s == before) {
-            return s;
-        }
-    }
-}
-
 // Key "P" + position of a "(", value the position of its ")".
 using PairTable = std::map<std::string, Pos>;
 
@@ -292,71 +101,6 @@ Pos Closing(const PairTable& pairs, Pos open) {
     return it->second;
 }
 
-double InAngleUnit(const Context& context, double x, double (*deg)(double), double (*rad)(double),
-                   double (*grad)(double)) {
-    if (context.angleMode == "DEG") {
-        return deg(x);
-    }
-    if (context.angleMode == "RAD") {
-        return rad(x);
-    }
-    if (context.angleMode == "GRAD") {
-        return grad(x);
-    }
-    throw Failure();
-}
-
-double Sine(double x) {
-    return std::sin(x);
-}
-double Cosine(double x) {
-    return std::cos(x);
-}
-double Tangent(double x) {
-    return std::tan(x);
-}
-double ArcTangent(double x) {
-    return std::atan(x);
-}
-
-double ApplyFunction(const std::string& name, double x, const Context& context) {
-    using namespace MoreMath;
-    if (name == "log(") {
-        return Log10(x);
-    }
-    if (name == "ln(") {
-        return std::log(x);
-    }
-    if (name == "exp(") {
-        return std::exp(x);
-    }
-    if (name == "sin(") {
-        return InAngleUnit(context, x, SinDeg, Sine, SinGrad);
-    }
-    if (name == "asn(") {
-        return InAngleUnit(context, x, ArcSinDeg, ArcSin, ArcSinGrad);
-    }
-    if (name == "cos(") {
-        return InAngleUnit(context, x, CosDeg, Cosine, CosGrad);
-    }
-    if (name == "acs(") {
-        return InAngleUnit(context, x, ArcCosDeg, ArcCos, ArcCosGrad);
-    }
-    if (name == "tan(") {
-        return InAngleUnit(context, x, TanDeg, Tangent, TanGrad);
-    }
-    if (name == "atn(") {
-        return InAngleUnit(context, x, ArcTanDeg, ArcTangent, ArcTanGrad);
-    }
-    if (name == "sqr(") {
-        return std::sqrt(x);
-    }
-    if (name == "int(") {
-        return std::trunc(x);
-    }
-    return std::fabs(x);  // "abs("
-}
-
 bool FunctionStep(std::string& s, const PairTable& pairs, const Context& context) {
     static const char* const kNames[] = {"log(", "ln(",  "exp(", "sin(", "asn(", "cos(",
                                          "acs(", "tan(", "atn(", "sqr(", "int(", "abs("};
@@ -368,7 +112,7 @@ bool FunctionStep(std::string& s, const PairTable& pairs, const Context& context
         const Pos open = p + Length(name) - 1;
         const Pos z = Closing(pairs, open);
         const double x = ReadNumberText(EvaluateInner(Mid(s, open + 1, z - 1), context));
-        ReplaceRange(s, p, z, NumberText(Finite(ApplyFunction(name, x, context))));
+        ReplaceRange(s, p, z, NumberText(Finite(ApplyFunction(name, x, context.angleMode))));
         return true;
     }
     return false;
@@ -539,7 +283,7 @@ std::string Finish(const std::string& normalised, std::string s) {
 }
 
 std::string Evaluate(std::string_view input, const Context& context) {
-    const std::string normalised = Normalise(input, context);
+    const std::string normalised = Normalise(input, context.previousOutput, context.depth == 0);
     const Pos arrow = InStr(normalised, ">");
     std::string s = arrow == 0 ? normalised : Mid(normalised, 1, arrow - 1);
 
