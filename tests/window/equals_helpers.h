@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// What the Equals action's tests on fakes share: the end of every tape entry, and one
+// evaluation typed into the fake window.
+#pragma once
+
+#include <QString>
+
+#include "tests/support/fake_controls.h"
+#include "window/equals_action.h"
+
+namespace vimbo::testing {
+
+inline const QString kEntryEnd = QStringLiteral("\r\n****************\r\n");
+
+// Ticks the option (1) or not (0), types `input` and runs the Equals action.
+inline void Evaluate(FakeWindow& w, const QString& input, int check) {
+    w.Check1.checked = check;
+    w.txtInput.type(input);
+    EqualsAction(w.controls);
+}
+
+}  // namespace vimbo::testing
