@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The engine's EvaluateExpression and the plain reference evaluator on the same bytes; any
-// difference aborts. Input layout as for evaluator_fuzz: the first byte picks the angle
-// mode, the rest is "previous output" 0x00 "expression" (no 0x00: all of it is the
-// expression and the previous output is empty).
-#include <array>
+// difference aborts. Input layout: fuzz/fuzz_input.h.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +9,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
+#include "fuzz/fuzz_input.h"
 #include "tests/engine/reference/reference_evaluator.h"
 
 namespace {
@@ -44,17 +42,11 @@ std::size_t NormalisedLength(std::string_view expression, std::size_t previousLe
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static constexpr std::array<std::string_view, 3> kModes{"DEG", "RAD", "GRAD"};
-    if (size == 0) {
+    const auto input = vimbo::fuzz::DecodeEvaluationInput(data, size);
+    if (!input) {
         return 0;
     }
-    const std::string_view mode = kModes[data[0] % kModes.size()];
-    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    std::string_view previous;
-    if (const auto split = rest.find('\0'); split != std::string_view::npos) {
-        previous = rest.substr(0, split);
-        rest.remove_prefix(split + 1);
-    }
+    const auto [mode, previous, rest] = *input;
     if (rest.size() > kMaxTextLength || NormalisedLength(rest, previous.size()) > kMaxTextLength) {
         return -1;  // not added to the corpus
     }

@@ -17,9 +17,7 @@ source "$here/../support/app_driver.sh"
 
 python=/usr/bin/python3  # the system's, where python3-pyatspi lives
 bus_launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb xdotool dbus-daemon dbus-send faketime "$python" "$bus_launcher"; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+require_tools Xvfb xdotool dbus-daemon dbus-send faketime "$python" "$bus_launcher"
 "$python" -c 'import pyatspi' 2>/dev/null ||
   { echo "skipped: python3-pyatspi is not installed"; exit 77; }
 
@@ -27,12 +25,6 @@ work="$(mktemp -d)"
 app_pid=""
 bus_pid=""
 launcher_pid=""
-stop_pid() {
-  if [ -n "$1" ] && kill -0 "$1" 2>/dev/null; then
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-  fi
-}
 cleanup() {
   stop_pid "$app_pid"
   stop_pid "$launcher_pid"  # takes its accessibility bus and registry with it

@@ -18,16 +18,11 @@ source "$here/../support/xvfb_server.sh"
 # shellcheck source=../support/app_driver.sh
 source "$here/../support/app_driver.sh"
 
-for tool in Xvfb xdotool xclip faketime; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+require_tools Xvfb xdotool xclip faketime
 
 app_pid=""
 cleanup() {
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-    kill "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
-  fi
+  stop_pid "$app_pid"
   stop_xvfb
 }
 trap cleanup EXIT

@@ -19,9 +19,7 @@ source "$here/../support/xvfb_server.sh"
 source "$here/../support/app_driver.sh"
 
 driver=lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd
-for tool in cupsd lpadmin lpstat Xvfb xdotool xclip faketime pdftotext; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
+require_tools cupsd lpadmin lpstat Xvfb xdotool xclip faketime pdftotext
 [ -f /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd ] ||
   { echo "skipped: the Generic PDF printer driver is not installed"; exit 77; }
 [ "$(id -u)" = 0 ] || { echo "skipped: a private cupsd with a file device needs root"; exit 77; }
@@ -38,10 +36,7 @@ stop_cupsd() {
   fi
 }
 cleanup() {
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-    kill "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
-  fi
+  stop_pid "$app_pid"
   stop_xvfb
   stop_cupsd
   rm -rf "$work"

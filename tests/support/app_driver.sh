@@ -8,6 +8,22 @@ fail() {
   exit 1
 }
 
+# Skips the test (status 77) when one of the named tools is missing.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+}
+
+# Ends a process started in the background, if it still runs.
+stop_pid() {
+  if [ -n "${1:-}" ] && kill -0 "$1" 2>/dev/null; then
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+  fi
+}
+
 # Waits up to 10 s for a mapped window that xdotool's search finds; prints its id.
 wait_for_window() {
   local id
