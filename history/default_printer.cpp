@@ -19,7 +19,7 @@ void PrintTapeOnDefaultPrinter(WindowControls& controls, const Clock& clock,
 void PrintTapeOnPrinter(QPrinter& printer, WindowControls& controls, const Clock& clock,
                         const QFont& tapeFont) {
     QtReportPrinter reportPrinter(printer);
-    QtTapeLayout layout(controls.list1, tapeFont);
+    QtTapeLayout layout(controls.tape, tapeFont);
     PrintCommand(controls, clock, reportPrinter, layout);
 }
 

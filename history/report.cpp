@@ -23,24 +23,24 @@ QString ReportTitleLine(const CalendarDate& date) {
 
 void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& printer,
                   TapeLayout& layout) {
-    if (controls.list1.wholeText().isEmpty()) {
-        controls.txtInput.giveFocus();
+    if (controls.tape.wholeText().isEmpty()) {
+        controls.input.giveFocus();
         return;
     }
     try {
-        const BusyPointer busy(controls.frmMain);
+        const BusyPointer busy(controls.window);
         printer.SetPointSize(kHeaderPointSize);
         printer.PrintLine(QStringLiteral(" "));
         printer.PrintLine(QStringLiteral(" "));
         printer.PrintLine(ReportTitleLine(clock.today()));
         printer.PrintLine(
             QStringLiteral("               ----------------------------------------------------"));
-        PrintRichText(printer, controls.list1, layout, kMarginTwips, kMarginTwips, kMarginTwips,
+        PrintRichText(printer, controls.tape, layout, kMarginTwips, kMarginTwips, kMarginTwips,
                       kMarginTwips);
     } catch (const std::exception&) {
         // No printer, a refused job, a failed page: the report is given up without a word.
     }
-    controls.txtInput.giveFocus();
+    controls.input.giveFocus();
 }
 
 }  // namespace vimbo

@@ -64,14 +64,14 @@ TEST(PrintCommand, EmptyTapeOpensNoJob) {
 
     EXPECT_TRUE(report.log.empty());
     EXPECT_FALSE(report.printer.jobOpen);
-    EXPECT_EQ(report.window.txtInput.focusCount, 1);
-    EXPECT_TRUE(report.window.txtInput.caretMoves.empty());
-    EXPECT_TRUE(report.window.frmMain.pointerChanges.empty());
+    EXPECT_EQ(report.window.input.focusCount, 1);
+    EXPECT_TRUE(report.window.input.caretMoves.empty());
+    EXPECT_TRUE(report.window.window.pointerChanges.empty());
 }
 
 TEST(PrintCommand, OnePageTapeInOrder) {
     Report report;
-    report.window.list1.text = "2+3\r\n=\r\n5\r\n****************\r\n";
+    report.window.tape.text = "2+3\r\n=\r\n5\r\n****************\r\n";
     report.layout.nextIndices = {30};
 
     report.Print();
@@ -82,25 +82,25 @@ TEST(PrintCommand, OnePageTapeInOrder) {
                 {"EndDocument", "ReleaseFormatCache"}});
     EXPECT_EQ(report.log, expected);
     EXPECT_EQ(report.printer.PageCount(), 1u);
-    EXPECT_EQ(report.window.txtInput.focusCount, 1);
-    EXPECT_TRUE(report.window.txtInput.caretMoves.empty());
+    EXPECT_EQ(report.window.input.focusCount, 1);
+    EXPECT_TRUE(report.window.input.caretMoves.empty());
 }
 
 TEST(PrintCommand, TapeIsNeverChanged) {
     Report report;
     const QString tape = "\r25 GT\r\n****************";
-    report.window.list1.text = tape;
+    report.window.tape.text = tape;
     report.layout.nextIndices = {static_cast<std::int32_t>(tape.size())};
 
     report.Print();
 
-    EXPECT_EQ(report.window.list1.text, tape);
-    EXPECT_TRUE(report.window.list1.writes.empty());
+    EXPECT_EQ(report.window.tape.text, tape);
+    EXPECT_TRUE(report.window.tape.writes.empty());
 }
 
 TEST(PrintCommand, HeaderAndTapeShareTheFirstPage) {
     Report report;
-    report.window.list1.text = "1+1";
+    report.window.tape.text = "1+1";
     report.layout.nextIndices = {3};
 
     report.Print();
@@ -124,7 +124,7 @@ TEST_P(ReportTitle, DayMonthYearWithoutLeadingZeros) {
     EXPECT_EQ(ReportTitleLine(row.date), row.title);
 
     Report report(row.date);
-    report.window.list1.text = "x";
+    report.window.tape.text = "x";
     report.layout.nextIndices = {1};
     report.Print();
     ASSERT_GE(report.log.size(), 4u);
@@ -163,7 +163,7 @@ class PrintCommandFailure : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(PrintCommandFailure, StopsAtOnceAndReturnsQuietly) {
     const FailureCase& row = GetParam();
     Report report;
-    report.window.list1.text = QString(80, u'7');
+    report.window.tape.text = QString(80, u'7');
     report.layout.nextIndices = {40, 80};
     report.printer.failAtOperation = row.printerFailsAt;
     report.layout.failAtRequest = row.layoutFailsAt;
@@ -171,10 +171,10 @@ TEST_P(PrintCommandFailure, StopsAtOnceAndReturnsQuietly) {
     report.Print();
 
     EXPECT_EQ(report.log, row.expected);
-    EXPECT_EQ(report.window.txtInput.focusCount, 1);
-    EXPECT_TRUE(report.window.txtInput.caretMoves.empty());
-    EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(report.window.list1.writes.empty());
+    EXPECT_EQ(report.window.input.focusCount, 1);
+    EXPECT_TRUE(report.window.input.caretMoves.empty());
+    EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(report.window.tape.writes.empty());
 }
 
 const Log kHeader{"SetPointSize 12", "PrintLine ' '", "PrintLine ' '", kTitle7December2026, kRule};
@@ -213,7 +213,7 @@ class PrintCommandBadPage : public ::testing::TestWithParam<BadPageCase> {};
 TEST_P(PrintCommandBadPage, EndsTheJobQuietly) {
     const BadPageCase& row = GetParam();
     Report report;
-    report.window.list1.text = QStringLiteral("2+3");
+    report.window.tape.text = QStringLiteral("2+3");
     report.layout.nextIndices = {3};
     report.printer.dpiX = row.dpiX;
     report.printer.dpiY = row.dpiY;
@@ -223,9 +223,9 @@ TEST_P(PrintCommandBadPage, EndsTheJobQuietly) {
     report.Print();
 
     EXPECT_EQ(report.log, row.expected);
-    EXPECT_EQ(report.window.txtInput.focusCount, 1);
-    EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(report.window.list1.writes.empty());
+    EXPECT_EQ(report.window.input.focusCount, 1);
+    EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(report.window.tape.writes.empty());
 }
 
 const Log kUpToOffsetX = Concat({kHeader, {"PrintLine ' '", "PhysicalOffsetPixels h"}});
@@ -271,12 +271,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PrintCommand, BusyPointerWhilePrinting) {
     Report report;
-    report.window.list1.text = "x";
+    report.window.tape.text = "x";
     report.layout.nextIndices = {1};
 
     report.Print();
 
-    EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
 }
 
 }  // namespace
