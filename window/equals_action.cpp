@@ -76,8 +76,8 @@ void EqualsAction(WindowControls& controls) {
     FocusInputAtEnd(controls);
 }
 
-bool InputKeyPress(WindowControls& controls, int characterCode) {
-    if (characterCode != kEnterCharacterCode || controls.input.text().isEmpty()) {
+bool EnterInInput(WindowControls& controls) {
+    if (controls.input.text().isEmpty()) {
         return false;
     }
     EqualsAction(controls);

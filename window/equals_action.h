@@ -7,16 +7,12 @@
 
 namespace vimbo {
 
-// The character code of the Enter key.
-inline constexpr int kEnterCharacterCode = 13;
-
 // An Equals action that starts while another one runs (at one of its two event points)
 // does nothing.
 void EqualsAction(WindowControls& controls);
 
-// The key hook of txtInput, offered every typed character code before the box inserts it.
-// Enter (13) on a non-empty input runs the Equals action and is discarded (returns true);
-// everything else, Enter on an empty input included, goes on to the box (returns false).
-bool InputKeyPress(WindowControls& controls, int characterCode);
+// Enter in txtInput, seen before the box handles it: on a non-empty input it runs the Equals
+// action and the key is consumed (returns true); on an empty input it goes on to the box.
+bool EnterInInput(WindowControls& controls);
 
 }  // namespace vimbo

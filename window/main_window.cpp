@@ -215,7 +215,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         // Ctrl+Enter types a line feed, not an Enter.
         if (enter && !key->modifiers().testFlag(Qt::ControlModifier)) {
-            return InputKeyPress(bindings_->controls, kEnterCharacterCode);
+            return EnterInInput(bindings_->controls);
         }
     }
     return QWidget::eventFilter(watched, event);

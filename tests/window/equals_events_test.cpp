@@ -105,7 +105,7 @@ TEST_P(EqualsReentry, SecondEqualsIsDroppedAndNothingCountsTwice) {
         if (round == c.round && secondRuns == 0) {
             ++secondRuns;
             if (c.byEnter) {
-                EXPECT_TRUE(InputKeyPress(w.controls, kEnterCharacterCode))
+                EXPECT_TRUE(EnterInInput(w.controls))
                     << "an Enter on a non-empty line must never reach the box";
             } else {
                 EqualsAction(w.controls);

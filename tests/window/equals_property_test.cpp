@@ -109,7 +109,7 @@ void Perform(FakeWindow& w, const Action& a) {
             w.input.type(w.input.text() + a.text);
             break;
         case Act::Enter:
-            InputKeyPress(w.controls, kEnterCharacterCode);
+            EnterInInput(w.controls);
             break;
         case Act::Click:
             EqualsAction(w.controls);
