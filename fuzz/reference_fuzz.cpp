@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             stderr,
             "difference for [%.*s], ans [%.*s], %.*s:\n  engine    [%s]\n  reference [%s]\n",
             static_cast<int>(rest.size()), rest.data(), static_cast<int>(previous.size()),
-            previous.data(), static_cast<int>(mode.size()), mode.data(), engine.c_str(),
-            reference.c_str());
+            previous.data(), static_cast<int>(vimbo::AngleModeName(mode).size()),
+            vimbo::AngleModeName(mode).data(), engine.c_str(), reference.c_str());
         std::abort();
     }
     return 0;
