@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vimbo::CalculatorIcon());
 
     const vimbo::SystemClock clock;
-    const auto frmMain = vimbo::StartCalculator(clock);
-    vimbo::ConnectTapeCommands(*frmMain, clock);
+    const auto mainWindow = vimbo::StartCalculator(clock);
+    vimbo::ConnectTapeCommands(*mainWindow, clock);
     return QApplication::exec();
 }

@@ -12,7 +12,7 @@ namespace {
 
 void Evaluate(benchmark::State& state, const std::string& text) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vimbo::EvaluateExpression(text, "", "DEG"));
+        benchmark::DoNotOptimize(vimbo::EvaluateExpression(text, "", vimbo::AngleMode::Degrees));
     }
 }
 
@@ -34,7 +34,8 @@ void BM_EdgeCaseMix(benchmark::State& state) {
         "2/3>roundto(2)", "7>junk", "sqr(sqr(16))", "(sin(180)+1)", "1/0",        "0.5!"};
     for (auto _ : state) {
         for (const std::string& text : inputs) {
-            benchmark::DoNotOptimize(vimbo::EvaluateExpression(text, "", "DEG"));
+            benchmark::DoNotOptimize(
+                vimbo::EvaluateExpression(text, "", vimbo::AngleMode::Degrees));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(inputs.size()));

@@ -25,7 +25,8 @@ std::string FullLine(const std::string& term, const std::string& separator, int6
 void Evaluate(benchmark::State& state, const std::string& text,
               const std::string& previousOutput = "") {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vimbo::EvaluateExpression(text, previousOutput, "DEG"));
+        benchmark::DoNotOptimize(
+            vimbo::EvaluateExpression(text, previousOutput, vimbo::AngleMode::Degrees));
     }
     state.SetComplexityN(static_cast<int64_t>(text.size()));
     state.counters["chars"] = static_cast<double>(text.size());

@@ -31,7 +31,7 @@ void PrintToPdf(benchmark::State& state) {
     const FixedClock clock;
     MainWindow window;
     WindowControls& controls = window.controls();
-    controls.list1.setWholeText(TapeOf(static_cast<int>(state.range(0)), 10));
+    controls.tape.setWholeText(TapeOf(static_cast<int>(state.range(0)), 10));
     const QFont tapeFont = window.tapeFont();
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));

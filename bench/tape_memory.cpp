@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     std::printf("%10d %12ld %14s %14s\n", 0, start, "-", "-");
     for (long done = 0; done < entries;) {
         for (long i = 0; i < batch && done < entries; ++i, ++done) {
-            controls.txtInput.setText(QStringLiteral("%1*3+0.25").arg(done + 1));
+            controls.input.setText(QStringLiteral("%1*3+0.25").arg(done + 1));
             vimbo::EqualsAction(controls);
         }
         const long now = ResidentKilobytes();
@@ -57,6 +57,6 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         previous = now;
     }
-    std::printf("tape: %d characters\n", controls.list1.length());
+    std::printf("tape: %d characters\n", controls.tape.length());
     return 0;
 }

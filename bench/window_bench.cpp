@@ -22,21 +22,21 @@ void EqualsOnTape(benchmark::State& state) {
     QCoreApplication::processEvents();
     WindowControls& controls = window.controls();
     const QString tape = TapeOf(entries);
-    controls.list1.setWholeText(tape);
+    controls.tape.setWholeText(tape);
     int sinceReset = 0;
     for (auto _ : state) {
         // Keep the tape at its starting length, outside the measured time.
         if (++sinceReset == 1000) {
             state.PauseTiming();
-            controls.list1.setWholeText(tape);
-            controls.Text1.setText(QString());
+            controls.tape.setWholeText(tape);
+            controls.grandTotal.setText(QString());
             sinceReset = 0;
             state.ResumeTiming();
         }
-        controls.txtInput.setText(QStringLiteral("2+3"));
+        controls.input.setText(QStringLiteral("2+3"));
         EqualsAction(controls);
     }
-    state.counters["tape_chars"] = static_cast<double>(controls.list1.length());
+    state.counters["tape_chars"] = static_cast<double>(controls.tape.length());
 }
 
 // The four whole-text replacements of one entry on the tape alone, as the actions make them.
@@ -44,21 +44,21 @@ void TapeAppends(benchmark::State& state) {
     MainWindow window;
     window.show();
     QCoreApplication::processEvents();
-    Tape& list1 = window.controls().list1;
+    Tape& tapeControl = window.controls().tape;
     const QString tape = TapeOf(static_cast<int>(state.range(0)));
-    list1.setWholeText(tape);
+    tapeControl.setWholeText(tape);
     int sinceReset = 0;
     for (auto _ : state) {
         if (++sinceReset == 1000) {
             state.PauseTiming();
-            list1.setWholeText(tape);
+            tapeControl.setWholeText(tape);
             sinceReset = 0;
             state.ResumeTiming();
         }
-        list1.appendText(QStringLiteral("2+3"));
-        list1.appendText(QStringLiteral("\r\n="));
-        list1.appendText(QStringLiteral("\r\n5"));
-        list1.appendText(QStringLiteral("\r\n****************\r\n"));
+        tapeControl.appendText(QStringLiteral("2+3"));
+        tapeControl.appendText(QStringLiteral("\r\n="));
+        tapeControl.appendText(QStringLiteral("\r\n5"));
+        tapeControl.appendText(QStringLiteral("\r\n****************\r\n"));
     }
 }
 

@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/engine.h"
+
 namespace vimbo {
 
 struct EvalOptions {
-    std::string angleMode = "DEG";
+    AngleMode angleMode = AngleMode::Degrees;
     std::string previousOutput;  // what "ans" means for the first expression
     bool decimals = false;       // results formatted with "0.00", as the window's option does
 };

@@ -155,8 +155,8 @@ int main(int argc, char** argv) {
             const std::string value = argv[++i];
             if (arg == "--ans") {
                 options.previousOutput = value;
-            } else if (value == "DEG" || value == "RAD" || value == "GRAD") {
-                options.angleMode = value;
+            } else if (const auto mode = vimbo::AngleModeFromName(value)) {
+                options.angleMode = *mode;
             } else {
                 return UsageError("--angle takes DEG, RAD or GRAD, not '" + value + "'");
             }

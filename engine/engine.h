@@ -4,6 +4,7 @@
 // conversions of results (the decimals pattern and the leading number of a text).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,12 +14,19 @@ namespace vimbo {
 inline constexpr std::string_view kSyntaxErrorText = "Syntax error";
 inline constexpr std::string_view kErrorText = "Error";
 
+// The unit in which sin, cos, tan take angles and asn, acs, atn return them.
+enum class AngleMode { Degrees, Radians, Gradians };
+
+// "DEG", "RAD", "GRAD": the mode as the window's hidden label and vimbo-eval's --angle write it.
+std::string_view AngleModeName(AngleMode mode);
+// The mode a name stands for, compared exactly; nothing for any other text.
+std::optional<AngleMode> AngleModeFromName(std::string_view name);
+
 // One expression text in, one result text out, by rewriting the text.
-// `previousOutput` is what "ans" refers to (the window's output line); `angleMode` is
-// "DEG", "RAD" or "GRAD". The result is a number text, a fraction text, "Syntax error" or
-// "Error"; never empty. Never throws.
+// `previousOutput` is what "ans" refers to (the window's output line). The result is a number
+// text, a fraction text, "Syntax error" or "Error"; never empty. Never throws.
 std::string EvaluateExpression(std::string_view text, std::string_view previousOutput,
-                               std::string_view angleMode);
+                               AngleMode angleMode);
 
 // True when the whole text is a number in the read form and holds neither "(" nor ")".
 bool IsPlainNumber(std::string_view text);

@@ -278,8 +278,29 @@ std::string EvaluateOrRaise(std::string_view input, const EvalContext& context) 
 
 }  // namespace detail
 
+std::string_view AngleModeName(AngleMode mode) {
+    switch (mode) {
+        case AngleMode::Degrees:
+            return "DEG";
+        case AngleMode::Radians:
+            return "RAD";
+        case AngleMode::Gradians:
+            return "GRAD";
+    }
+    return "DEG";
+}
+
+std::optional<AngleMode> AngleModeFromName(std::string_view name) {
+    for (const AngleMode mode : {AngleMode::Degrees, AngleMode::Radians, AngleMode::Gradians}) {
+        if (name == AngleModeName(mode)) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string EvaluateExpression(std::string_view text, std::string_view previousOutput,
-                               std::string_view angleMode) {
+                               AngleMode angleMode) {
     try {
         return detail::EvaluateOrRaise(text, detail::EvalContext{previousOutput, angleMode, 0});
     } catch (const detail::SyntaxFailure&) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The steps of EvaluateExpression shared between the reduction loop (evaluator.cpp) and
-// the functions, postfix signs and commands (functions.cpp). Internal to the engine.
+// The steps of EvaluateExpression shared between the reduction loop (evaluator.cpp) and the
+// steps it calls: the function step (function_step.cpp), the lone-operand rule
+// (lone_operand.cpp) and the postfix commands (postfix_commands.cpp). Internal to the engine.
 #pragma once
 
 #ifndef VIMBO_ENGINE_INTERNALS
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/engine.h"
 #include "engine/expression_text.h"
 
 namespace vimbo::detail {
@@ -23,7 +25,7 @@ inline constexpr int kMaxNestingDepth = 100;
 
 struct EvalContext {
     std::string_view previousOutput;
-    std::string_view angleMode;
+    AngleMode angleMode;
     int depth = 0;
 };
 

@@ -44,21 +44,20 @@ double PlatformAtan(double x) {
 }
 
 // The operation of a trigonometric function in the angle unit: degrees, radians, grads.
-double InAngleUnit(std::string_view angleMode, double x, Operation degrees, Operation radians,
+double InAngleUnit(AngleMode angleMode, double x, Operation degrees, Operation radians,
                    Operation grads) {
-    if (angleMode == "DEG") {
-        return degrees(x);
+    switch (angleMode) {
+        case AngleMode::Degrees:
+            return degrees(x);
+        case AngleMode::Radians:
+            return radians(x);
+        case AngleMode::Gradians:
+            return grads(x);
     }
-    if (angleMode == "RAD") {
-        return radians(x);
-    }
-    if (angleMode == "GRAD") {
-        return grads(x);
-    }
-    Raise(ErrorKind::InvalidArgument);  // the window and the command line pass only those
+    Raise(ErrorKind::InvalidArgument);  // a value outside the enumeration
 }
 
-double Apply(Function function, double x, std::string_view angleMode) {
+double Apply(Function function, double x, AngleMode angleMode) {
     using namespace MoreMath;
     switch (function) {
         case Function::Log:

@@ -12,12 +12,13 @@
 #include "tests/support/result_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static constexpr std::array<std::string_view, 3> kModes{"DEG", "RAD", "GRAD"};
+    static constexpr std::array<vimbo::AngleMode, 3> kModes{
+        vimbo::AngleMode::Degrees, vimbo::AngleMode::Radians, vimbo::AngleMode::Gradians};
     if (size == 0) {
         return 0;
     }
     vimbo::EvalOptions options;
-    options.angleMode = std::string(kModes[(data[0] & 3u) % kModes.size()]);
+    options.angleMode = kModes[(data[0] & 3u) % kModes.size()];
     options.decimals = (data[0] & 4u) != 0;
     vimbo::EvalSession session(options);
 

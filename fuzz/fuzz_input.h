@@ -10,10 +10,12 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/engine.h"
+
 namespace vimbo::fuzz {
 
 struct EvaluationInput {
-    std::string_view angleMode;
+    AngleMode angleMode;
     std::string_view previousOutput;
     std::string_view expression;
 };
@@ -21,7 +23,8 @@ struct EvaluationInput {
 // Nothing for an empty input.
 inline std::optional<EvaluationInput> DecodeEvaluationInput(const std::uint8_t* data,
                                                             std::size_t size) {
-    static constexpr std::array<std::string_view, 3> kModes{"DEG", "RAD", "GRAD"};
+    static constexpr std::array<AngleMode, 3> kModes{AngleMode::Degrees, AngleMode::Radians,
+                                                     AngleMode::Gradians};
     if (size == 0) {
         return std::nullopt;
     }

@@ -4,14 +4,14 @@
 namespace vimbo {
 
 void GrandTotalCommand(WindowControls& controls) {
-    controls.txtInput.giveFocus();  // only the focus: the caret stays where it was
-    const QString total = controls.Text1.text();
+    controls.input.giveFocus();  // only the focus: the caret stays where it was
+    const QString total = controls.grandTotal.text();
     if (total.isEmpty()) {
         return;
     }
     // Two separate whole-text replacements; the lone CR gives the empty line before the total.
-    controls.list1.appendText(u'\r' + total + QStringLiteral(" GT"));
-    controls.list1.appendText(QStringLiteral("\r\n") + kTapeSeparator);
+    controls.tape.appendText(u'\r' + total + QStringLiteral(" GT"));
+    controls.tape.appendText(QStringLiteral("\r\n") + kTapeSeparator);
 }
 
 }  // namespace vimbo

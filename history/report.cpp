@@ -24,12 +24,12 @@ QString ReportTitleLine(const CalendarDate& date) {
 
 void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& printer,
                   const QFont& tapeFont) {
-    if (controls.list1.wholeText().isEmpty()) {
-        controls.txtInput.giveFocus();
+    if (controls.tape.wholeText().isEmpty()) {
+        controls.input.giveFocus();
         return;
     }
     try {
-        const BusyPointer busy(controls.frmMain);
+        const BusyPointer busy(controls.window);
         PrintJob job(printer);
         job.setPointSize(kHeaderPointSize);
         job.printLine(QStringLiteral(" "));
@@ -37,12 +37,12 @@ void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& p
         job.printLine(ReportTitleLine(clock.today()));
         job.printLine(
             QStringLiteral("               ----------------------------------------------------"));
-        PrintRichText(job, controls.list1, tapeFont,
+        PrintRichText(job, controls.tape, tapeFont,
                       QMargins(kMarginTwips, kMarginTwips, kMarginTwips, kMarginTwips));
     } catch (const std::exception&) {
         // No printer, a refused job, a failed page: the report is given up without a word.
     }
-    controls.txtInput.giveFocus();
+    controls.input.giveFocus();
 }
 
 }  // namespace vimbo

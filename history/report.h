@@ -16,7 +16,7 @@ namespace vimbo {
 QString ReportTitleLine(const CalendarDate& date);
 
 // Prints the tape in `tapeFont`; nothing for an empty tape. Any failure of the printer ends
-// the command quietly. The focus ends in txtInput with its caret where it was; the tape is
+// the command quietly. The focus ends in the input line with its caret where it was; the tape is
 // never changed.
 void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& printer,
                   const QFont& tapeFont);

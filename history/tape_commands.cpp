@@ -3,13 +3,15 @@
 
 #include "history/default_printer.h"
 #include "history/grand_total.h"
+#include "window/control_table.h"
 
 namespace vimbo {
 
-void ConnectTapeCommands(MainWindow& frmMain, const Clock& clock) {
-    frmMain.connectButton("Command3", [&frmMain] { GrandTotalCommand(frmMain.controls()); });
-    frmMain.connectButton("Command1", [&frmMain, &clock] {
-        PrintTapeOnDefaultPrinter(frmMain.controls(), clock, frmMain.tapeFont());
+void ConnectTapeCommands(MainWindow& mainWindow, const Clock& clock) {
+    mainWindow.connectButton(control_name::grandTotalButton,
+                             [&mainWindow] { GrandTotalCommand(mainWindow.controls()); });
+    mainWindow.connectButton(control_name::printButton, [&mainWindow, &clock] {
+        PrintTapeOnDefaultPrinter(mainWindow.controls(), clock, mainWindow.tapeFont());
     });
 }
 

@@ -9,6 +9,6 @@
 namespace vimbo {
 
 // `clock` dates the printed report; it must outlive the window.
-void ConnectTapeCommands(MainWindow& frmMain, const Clock& clock);
+void ConnectTapeCommands(MainWindow& mainWindow, const Clock& clock);
 
 }  // namespace vimbo

@@ -125,24 +125,6 @@ void InstallMainWindowAccessibility() {
     QAccessible::installFactory(&MainWindowAccessibleFactory);  // a second call adds nothing
 }
 
-void DescribeCommands(QWidget& window) {
-    struct Description {
-        const char* control;
-        const char* text;
-    };
-    static constexpr Description kDescriptions[] = {
-        {"Command3", QT_TRANSLATE_NOOP("MainWindow", "Write the grand total onto the tape")},
-        {"Command1", QT_TRANSLATE_NOOP("MainWindow", "Print the tape on the default printer")},
-    };
-    for (const Description& description : kDescriptions) {
-        if (auto* const control = window.findChild<QWidget*>(QLatin1String(description.control),
-                                                             Qt::FindDirectChildrenOnly)) {
-            control->setAccessibleDescription(
-                QCoreApplication::translate("MainWindow", description.text));
-        }
-    }
-}
-
 void DescribeResult(QWidget& inputLine, const QString& result) {
     const QString description =
         result.isEmpty() ? QString()

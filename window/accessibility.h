@@ -15,9 +15,6 @@ namespace vimbo {
 // the right one.
 void InstallMainWindowAccessibility();
 
-// GT and Print say more than their captions: what each writes or prints.
-void DescribeCommands(QWidget& window);
-
 // Tells a screen reader the result just shown, through the input line that keeps the focus:
 // its accessible description becomes "Result <result>" (nothing for an empty result), and a
 // description change is reported even when the same result comes again, so it is spoken anew.

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "engine/engine.h"
+
 namespace vimbo {
 
 // A text box (txtOutput, txtdec, Text1): holds and shows exactly the string set.
@@ -23,19 +25,19 @@ class InputLine : public TextBox {
     virtual void setCaretPosition(int position) = 0;  // nothing selected afterwards
 };
 
-// A label's caption (lblDRG, the store of the angle mode).
-class Label {
+// Where the window keeps its angle mode (the hidden label lblDRG, which shows it as text).
+class AngleModeStore {
   public:
-    virtual ~Label() = default;
-    virtual QString caption() const = 0;
-    virtual void setCaption(const QString& caption) = 0;
+    virtual ~AngleModeStore() = default;
+    virtual AngleMode mode() const = 0;
+    virtual void setMode(AngleMode mode) = 0;
 };
 
-// The check box Check1: 1 when ticked, 0 when not.
+// A check box (Check1, the "2 decimals" option).
 class CheckBox {
   public:
     virtual ~CheckBox() = default;
-    virtual int value() const = 0;
+    virtual bool isChecked() const = 0;
 };
 
 // The history tape list1: its whole text, stored exactly as set (CR LF pairs and lone CRs
@@ -86,14 +88,14 @@ class BusyPointer {
 
 // The window model: every field of the main window's state, as its controls.
 struct WindowControls {
-    InputLine& txtInput;
-    TextBox& txtOutput;
-    TextBox& txtdec;
-    TextBox& Text1;
-    Tape& list1;
-    Label& lblDRG;
-    CheckBox& Check1;
-    WindowHost& frmMain;
+    InputLine& input;             // txtInput
+    TextBox& output;              // txtOutput: the last result, and what "ans" refers to
+    TextBox& decimalsPattern;     // txtdec: "0.00" or "", as the last Equals action left it
+    TextBox& grandTotal;          // Text1
+    Tape& tape;                   // list1
+    AngleModeStore& angleMode;    // lblDRG
+    const CheckBox& twoDecimals;  // Check1: "2 decimals"
+    WindowHost& window;           // frmMain
     // True while an Equals action runs: one that starts at its event points is dropped, or a
     // second Enter would record an entry nobody typed and count a result twice.
     bool equalsRunning = false;

@@ -14,9 +14,9 @@ const QString kTwoDecimals = QString::fromLatin1(kTwoDecimalsPattern);
 const QString kLineBreak = QStringLiteral("\r\n");
 
 QString Evaluate(const WindowControls& controls) {
-    const std::string result = EvaluateExpression(controls.txtInput.text().toStdString(),
-                                                  controls.txtOutput.text().toStdString(),
-                                                  controls.lblDRG.caption().toStdString());
+    const std::string result =
+        EvaluateExpression(controls.input.text().toStdString(),
+                           controls.output.text().toStdString(), controls.angleMode.mode());
     return QString::fromStdString(result);
 }
 
@@ -44,45 +44,40 @@ void EqualsAction(WindowControls& controls) {
         // first one records the input line and empties it, so this one has nothing to add.
         return;
     }
-    if (controls.txtInput.text().isEmpty()) {
+    if (controls.input.text().isEmpty()) {
         FocusInputAtEnd(controls);
         return;
     }
     const RunningEquals running(controls.equalsRunning);
-    if (controls.Check1.value() == 1) {
-        controls.txtdec.setText(kTwoDecimals);
-    }
-    if (controls.Check1.value() != 1) {
-        controls.txtdec.setText(QString());
-    }
+    controls.decimalsPattern.setText(controls.twoDecimals.isChecked() ? kTwoDecimals : QString());
 
-    BusyPointer busy(controls.frmMain);
-    controls.frmMain.processPendingEvents();  // lets the busy pointer show before a long evaluation
+    BusyPointer busy(controls.window);
+    controls.window.processPendingEvents();  // lets the busy pointer show before a long evaluation
     // Read after the events: they may have changed the input or the previous output.
     const QString result = Evaluate(controls);
-    controls.txtOutput.setText(Format(result, controls.txtdec.text()));
+    controls.output.setText(Format(result, controls.decimalsPattern.text()));
     busy.release();
-    controls.frmMain.processPendingEvents();
+    controls.window.processPendingEvents();
 
     // Four separate whole-text replacements, each reading the tape and the boxes anew.
-    controls.list1.appendText(controls.txtInput.text());
-    controls.list1.appendText(kLineBreak + u'=');
-    controls.list1.appendText(kLineBreak + controls.txtOutput.text());
-    controls.list1.appendText(kLineBreak + kTapeSeparator + kLineBreak);
+    controls.tape.appendText(controls.input.text());
+    controls.tape.appendText(kLineBreak + u'=');
+    controls.tape.appendText(kLineBreak + controls.output.text());
+    controls.tape.appendText(kLineBreak + kTapeSeparator + kLineBreak);
 
-    controls.txtInput.setText(QString());
+    controls.input.setText(QString());
 
     // A total beyond the double range comes back from FormatByPattern as "Error".
-    const double sum = LeadingNumber(controls.Text1.text().toStdString()) +
-                       LeadingNumber(controls.txtOutput.text().toStdString());
-    controls.Text1.setText(
-        QString::fromStdString(FormatByPattern(sum, controls.txtdec.text().toStdString())));
+    const double sum = LeadingNumber(controls.grandTotal.text().toStdString()) +
+                       LeadingNumber(controls.output.text().toStdString());
+    controls.grandTotal.setText(QString::fromStdString(
+        FormatByPattern(sum, controls.decimalsPattern.text().toStdString())));
 
     FocusInputAtEnd(controls);
 }
 
 bool InputKeyPress(WindowControls& controls, int characterCode) {
-    if (characterCode != kEnterCharacterCode || controls.txtInput.text().isEmpty()) {
+    if (characterCode != kEnterCharacterCode || controls.input.text().isEmpty()) {
         return false;
     }
     EqualsAction(controls);

@@ -22,7 +22,7 @@ void InsertToken(WindowControls& controls, const QString& token);
 void BackspaceAction(WindowControls& controls);
 
 // cmdClear: empties the input, the output, the grand total and the tape and sets the angle
-// mode to "DEG"; the decimals option and the decimals pattern stay as they are.
+// mode back to degrees; the decimals option and the decimals pattern stay as they are.
 void ClearAction(WindowControls& controls);
 
 // The click on Check1, after the box has toggled itself: only the focus moves to txtInput.

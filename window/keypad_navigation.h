@@ -4,17 +4,10 @@
 #pragma once
 
 #include <QObject>
-#include <string_view>
 
 class QWidget;
 
 namespace vimbo {
-
-enum class GridDirection { Up, Down, Left, Right };
-
-// The keypad key next to `controlName` in the direction, by the layout's rows and columns
-// (the "=" key fills two rows). nullptr at the keypad's edge and for controls outside it.
-const char* KeypadNeighbour(std::string_view controlName, GridDirection direction);
 
 // Installed on every button and the check box of the window; the input line keeps its own Enter.
 class ButtonKeyboard final : public QObject {

@@ -8,11 +8,10 @@
 
 #include "window/accessibility.h"
 #include "window/check_box_style.h"
+#include "window/control_table.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
-#include "window/keypad.h"
 #include "window/keypad_navigation.h"
-#include "window/layout_table.h"
 #include "window/qt_controls.h"
 #include "window/required_child.h"
 
@@ -55,15 +54,15 @@ void ApplyLook(QWidget& widget, ControlLook look) {
     widget.setPalette(palette);
 }
 
-QWidget* CreateControl(const ControlLayout& layout, QWidget* parent) {
-    const QString caption = QString::fromUtf8(layout.caption);
-    switch (layout.kind) {
+QWidget* CreateControl(const WindowControl& control, QWidget* parent) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
         case ControlKind::Label:
             return new QLabel(caption, parent);
         case ControlKind::TextBox:
         case ControlKind::LockedTextBox: {
             auto* const box = new QLineEdit(caption, parent);
-            box->setReadOnly(layout.kind == ControlKind::LockedTextBox);
+            box->setReadOnly(control.kind == ControlKind::LockedTextBox);
             return box;
         }
         case ControlKind::Button: {
@@ -91,30 +90,30 @@ W& Child(QWidget& window, const char* name) {
 }  // namespace
 
 struct MainWindow::Bindings {
-    Bindings(QLineEdit& input, QLineEdit& output, QLineEdit& dec, QLineEdit& total, TapeView& tape,
-             QLabel& drg, QCheckBox& check)
-        : txtInput(input),
-          txtOutput(output, input),
-          txtdec(dec),
-          Text1(total),
-          list1(tape),
-          lblDRG(drg),
-          Check1(check),
-          controls{txtInput, txtOutput, txtdec, Text1, list1, lblDRG, Check1, frmMain},
-          tapeWidget(tape),
-          inputWidget(input) {}
+    explicit Bindings(QWidget& window)
+        : inputWidget(Child<QLineEdit>(window, control_name::input)),
+          tapeWidget(Child<TapeView>(window, control_name::tape)),
+          input(inputWidget),
+          output(Child<QLineEdit>(window, control_name::output), inputWidget),
+          decimalsPattern(Child<QLineEdit>(window, control_name::decimalsPattern)),
+          grandTotal(Child<QLineEdit>(window, control_name::grandTotal)),
+          tape(tapeWidget),
+          angleMode(Child<QLabel>(window, control_name::angleMode)),
+          twoDecimals(Child<QCheckBox>(window, control_name::twoDecimals)),
+          controls{input, output, decimalsPattern, grandTotal, tape, angleMode, twoDecimals, host} {
+    }
 
-    QtInputLine txtInput;
-    QtOutputLine txtOutput;
-    QtTextBox txtdec;
-    QtTextBox Text1;
-    QtTape list1;
-    QtLabel lblDRG;
-    QtCheckBox Check1;
-    QtWindowHost frmMain;
-    WindowControls controls;
-    TapeView& tapeWidget;
     QLineEdit& inputWidget;
+    TapeView& tapeWidget;
+    QtInputLine input;
+    QtOutputLine output;
+    QtTextBox decimalsPattern;
+    QtTextBox grandTotal;
+    QtTape tape;
+    QtAngleModeLabel angleMode;
+    QtCheckBox twoDecimals;
+    QtWindowHost host;
+    WindowControls controls;
 };
 
 MainWindow::MainWindow(QWidget* parent)
@@ -152,42 +151,42 @@ QFont MainWindow::tapeFont() const {
 }
 
 void MainWindow::createControls() {
-    for (const ControlLayout& layout : MainWindowControls()) {
-        QWidget* const widget = CreateControl(layout, this);
-        widget->setObjectName(QString::fromUtf8(layout.name));
-        widget->setGeometry(TwipsToPixels(layout.left), TwipsToPixels(layout.top),
-                            TwipsToPixels(layout.width), TwipsToPixels(layout.height));
-        if (layout.font != ControlFont::Default) {
-            widget->setFont(ControlQFont(layout.font));
+    for (const WindowControl& control : MainWindowControls()) {
+        QWidget* const widget = CreateControl(control, this);
+        widget->setObjectName(QString::fromUtf8(control.name));
+        widget->setGeometry(TwipsToPixels(control.place.left), TwipsToPixels(control.place.top),
+                            TwipsToPixels(control.place.width),
+                            TwipsToPixels(control.place.height));
+        if (control.font != ControlFont::Default) {
+            widget->setFont(ControlQFont(control.font));
         }
-        ApplyLook(*widget, layout.look);
-        widget->setAccessibleName(QString::fromUtf8(layout.accessibleName));
-        if (layout.toolTip != nullptr) {
-            widget->setToolTip(QString::fromUtf8(layout.toolTip));
+        ApplyLook(*widget, control.look);
+        widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        if (control.description != nullptr) {
+            widget->setAccessibleDescription(QString::fromUtf8(control.description));
         }
-        if (!layout.visible) {
+        if (control.toolTip != nullptr) {
+            widget->setToolTip(QString::fromUtf8(control.toolTip));
+        }
+        if (!control.visible) {
             widget->setFocusPolicy(Qt::NoFocus);
             widget->setVisible(false);
         }
     }
 
-    QLineEdit& input = Child<QLineEdit>(*this, "txtInput");
-    bindings_ = std::make_unique<Bindings>(
-        input, Child<QLineEdit>(*this, "txtOutput"), Child<QLineEdit>(*this, "txtdec"),
-        Child<QLineEdit>(*this, "Text1"), Child<TapeView>(*this, "list1"),
-        Child<QLabel>(*this, "lblDRG"), Child<QCheckBox>(*this, "Check1"));
+    bindings_ = std::make_unique<Bindings>(*this);
 
     QWidget* previous = nullptr;
-    for (const char* name : MainWindowTabOrder()) {
-        QWidget* const widget = &Child<QWidget>(*this, name);
+    for (const WindowControl* control : MainWindowTabOrder()) {
+        QWidget* const widget = &Child<QWidget>(*this, control->name);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
         }
         previous = widget;
     }
+    QLineEdit& input = bindings_->inputWidget;
     input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
     new ButtonKeyboard(*this);       // owned by the window
-    DescribeCommands(*this);
     input.setFocus();
 }
 
@@ -196,16 +195,16 @@ void MainWindow::connectActions() {
     const auto onClick = [this](const char* name, auto action) {
         connect(&Child<QPushButton>(*this, name), &QPushButton::clicked, this, action);
     };
-    for (const KeypadKey& key : KeypadKeys()) {
-        const QString token = QString::fromLatin1(key.token);
-        onClick(key.controlName, [&model, token] { InsertToken(model, token); });
+    for (const WindowControl* key : KeypadKeys()) {
+        const QString token = QString::fromLatin1(key->token);
+        onClick(key->name, [&model, token] { InsertToken(model, token); });
     }
-    onClick("cmdBackspace", [&model] { BackspaceAction(model); });
-    onClick("cmdClear", [&model] { ClearAction(model); });
-    onClick("cmdEquals", [&model] { EqualsAction(model); });
-    onClick("Command2", [] { QCoreApplication::exit(0); });
+    onClick(control_name::backspaceKey, [&model] { BackspaceAction(model); });
+    onClick(control_name::clearKey, [&model] { ClearAction(model); });
+    onClick(control_name::equalsKey, [&model] { EqualsAction(model); });
+    onClick(control_name::exitButton, [] { QCoreApplication::exit(0); });
 
-    connect(&Child<QCheckBox>(*this, "Check1"), &QCheckBox::clicked, this,
+    connect(&Child<QCheckBox>(*this, control_name::twoDecimals), &QCheckBox::clicked, this,
             [&model] { DecimalsOptionClick(model); });
 }
 

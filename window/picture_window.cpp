@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "window/centre_on_screen.h"
-#include "window/layout_table.h"
+#include "window/control_table.h"
 
 namespace vimbo {
 
@@ -31,49 +31,49 @@ constexpr int kHiddenBelowWindow = 1000;  // how far below the window's lower ed
 PictureWindow::PictureWindow(QWidget* parent)
     // A tool window: no taskbar button. Frameless: no border and no title bar.
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint),
-      command2_(new QPushButton(this)),
-      image1_(new QLabel(this)),
-      command1_(new QPushButton(QStringLiteral("X"), this)) {
+      focusHolder_(new QPushButton(this)),
+      picture_(new QLabel(this)),
+      closeButton_(new QPushButton(QStringLiteral("X"), this)) {
     setObjectName(QStringLiteral("Form1"));
     setModal(true);
     // Frameless, so no title to name it by.
     setAccessibleName(tr("Vimbo Calculator picture"));
     setAccessibleDescription(tr("Close it to open the calculator"));
 
-    command2_->setObjectName(QStringLiteral("Command2"));
-    command2_->setGeometry(TwipsToPixels(kHiddenLeft), 0, TwipsToPixels(kHiddenWidth),
-                           TwipsToPixels(kHiddenHeight));
+    focusHolder_->setObjectName(QStringLiteral("Command2"));
+    focusHolder_->setGeometry(TwipsToPixels(kHiddenLeft), 0, TwipsToPixels(kHiddenWidth),
+                              TwipsToPixels(kHiddenHeight));
     // Holds the focus out of sight; pressing it does nothing.
-    command2_->setAccessibleName(tr("Picture"));
-    command2_->setAccessibleDescription(tr("Tab moves on to Close"));
+    focusHolder_->setAccessibleName(tr("Picture"));
+    focusHolder_->setAccessibleDescription(tr("Tab moves on to Close"));
 
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setPixmap(QPixmap(QStringLiteral(":/pictures/form1_picture.bmp")));
-    image1_->setFrameShape(QFrame::Box);
-    image1_->setLineWidth(kImageBorder);
-    image1_->setAlignment(Qt::AlignCenter);
-    image1_->resize(TwipsToPixels(kImageWidth), TwipsToPixels(kImageHeight));
-    image1_->setAccessibleName(tr("Vimbo Calculator picture"));
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setPixmap(QPixmap(QStringLiteral(":/pictures/form1_picture.bmp")));
+    picture_->setFrameShape(QFrame::Box);
+    picture_->setLineWidth(kImageBorder);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->resize(TwipsToPixels(kImageWidth), TwipsToPixels(kImageHeight));
+    picture_->setAccessibleName(tr("Vimbo Calculator picture"));
 
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(TwipsToPixels(kCloseLeft), TwipsToPixels(kCloseTop),
-                           TwipsToPixels(kCloseWidth), TwipsToPixels(kCloseHeight));
-    command1_->setAccessibleName(tr("Close"));
-    command1_->setAccessibleDescription(tr("Close the picture and open the calculator"));
-    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+    closeButton_->setObjectName(QStringLiteral("Command1"));
+    closeButton_->setGeometry(TwipsToPixels(kCloseLeft), TwipsToPixels(kCloseTop),
+                              TwipsToPixels(kCloseWidth), TwipsToPixels(kCloseHeight));
+    closeButton_->setAccessibleName(tr("Close"));
+    closeButton_->setAccessibleDescription(tr("Close the picture and open the calculator"));
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    setTabOrder(command2_, command1_);
-    command2_->setFocus();
+    setTabOrder(focusHolder_, closeButton_);
+    focusHolder_->setFocus();
     load();
     CentreOnScreen(*this);
 }
 
 void PictureWindow::load() {
-    image1_->move(0, 0);
-    setFixedSize(image1_->width(), image1_->height());
+    picture_->move(0, 0);
+    setFixedSize(picture_->width(), picture_->height());
     // Below the lower edge, so the caption-less button holds the focus without being seen.
     const int heightInTwips = height() * kTwipsPerPixel;
-    command2_->move(command2_->x(), TwipsToPixels(heightInTwips + kHiddenBelowWindow));
+    focusHolder_->move(focusHolder_->x(), TwipsToPixels(heightInTwips + kHiddenBelowWindow));
 }
 
 void PictureWindow::keyPressEvent(QKeyEvent* event) {

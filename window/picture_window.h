@@ -24,9 +24,9 @@ class PictureWindow : public QDialog {
   private:
     void load();
 
-    QPushButton* const command2_;  // created first, so it is first in the tab order
-    QLabel* const image1_;
-    QPushButton* const command1_;
+    QPushButton* const focusHolder_;  // created first, so it is first in the tab order
+    QLabel* const picture_;
+    QPushButton* const closeButton_;
 };
 
 }  // namespace vimbo

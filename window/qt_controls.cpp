@@ -13,6 +13,16 @@ void QtOutputLine::setText(const QString& text) {
     DescribeResult(inputLine_, text);
 }
 
+AngleMode QtAngleModeLabel::mode() const {
+    // Only setMode writes the caption; a caption it did not write means degrees, as at start.
+    return AngleModeFromName(label_.text().toStdString()).value_or(AngleMode::Degrees);
+}
+
+void QtAngleModeLabel::setMode(AngleMode mode) {
+    const std::string_view name = AngleModeName(mode);
+    label_.setText(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
 void QtInputLine::giveFocus() {
     // OtherFocusReason: a tab reason would make the line edit select its whole text.
     box_.setFocus(Qt::OtherFocusReason);

@@ -52,11 +52,12 @@ class QtInputLine final : public InputLine {
     QLineEdit& box_;
 };
 
-class QtLabel final : public Label {
+// The hidden label lblDRG holds the angle mode as its caption: "DEG", "RAD" or "GRAD".
+class QtAngleModeLabel final : public AngleModeStore {
   public:
-    explicit QtLabel(QLabel& label) : label_(label) {}
-    QString caption() const override { return label_.text(); }
-    void setCaption(const QString& caption) override { label_.setText(caption); }
+    explicit QtAngleModeLabel(QLabel& label) : label_(label) {}
+    AngleMode mode() const override;
+    void setMode(AngleMode mode) override;
 
   private:
     QLabel& label_;
@@ -65,7 +66,8 @@ class QtLabel final : public Label {
 class QtCheckBox final : public CheckBox {
   public:
     explicit QtCheckBox(QCheckBox& box) : box_(box) {}
-    int value() const override { return box_.isChecked() ? 1 : 0; }
+    // Ticked only: a grey (partly checked) box does not count.
+    bool isChecked() const override { return box_.checkState() == Qt::Checked; }
 
   private:
     QCheckBox& box_;

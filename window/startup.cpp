@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "window/centre_on_screen.h"
+#include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/picture_window.h"
 
@@ -24,26 +25,26 @@ void LoadMainWindow(const Clock& clock, const ShowModally& showModally) {
     if (!IsPictureDay(clock.today())) {
         return;
     }
-    PictureWindow form1;  // created here and discarded once "X" has closed it
-    showModally(form1);
+    PictureWindow pictureWindow;  // created here and discarded once "X" has closed it
+    showModally(pictureWindow);
 }
 
-void ShowMainWindow(QWidget& frmMain) {
-    CentreOnScreen(frmMain);
-    frmMain.show();
-    CentreOnScreen(frmMain);  // again, now that the frame around the window may be known
-    frmMain.raise();
-    frmMain.activateWindow();
-    if (auto* const input = frmMain.findChild<QWidget*>(QStringLiteral("txtInput"))) {
+void ShowMainWindow(QWidget& mainWindow) {
+    CentreOnScreen(mainWindow);
+    mainWindow.show();
+    CentreOnScreen(mainWindow);  // again, now that the frame around the window may be known
+    mainWindow.raise();
+    mainWindow.activateWindow();
+    if (auto* const input = mainWindow.findChild<QWidget*>(QLatin1String(control_name::input))) {
         input->setFocus();
     }
 }
 
 std::unique_ptr<MainWindow> StartCalculator(const Clock& clock, const ShowModally& showModally) {
-    auto frmMain = std::make_unique<MainWindow>();
+    auto mainWindow = std::make_unique<MainWindow>();
     LoadMainWindow(clock, showModally);
-    ShowMainWindow(*frmMain);
-    return frmMain;
+    ShowMainWindow(*mainWindow);
+    return mainWindow;
 }
 
 }  // namespace vimbo

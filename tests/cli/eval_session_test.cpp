@@ -55,7 +55,7 @@ TEST(EvalSession, FailureAfterFailureTextInAns) {
 
 TEST(EvalSession, AngleModeIsPassedOn) {
     vimbo::EvalOptions options;
-    options.angleMode = "GRAD";
+    options.angleMode = vimbo::AngleMode::Gradians;
     EXPECT_EQ(RunLines(options, {"cos(200)", "atn(1)"}), (std::vector<std::string>{"-1", "50"}));
 }
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # An impatient user in the real vimbo-calculator under a private Xvfb server: Enter pressed
-# twice quickly, and "=" double-clicked. Each must leave exactly one entry on the tape and
-# count its result once in the grand total; "ans" of the next evaluation is that result.
-# Two Enters sent back to back reach the first event point of the first evaluation (pi>frac);
-# presses 100 ms apart reach its second one during a slow evaluation: a square root nested
-# 6000 deep, pasted into the input line, takes half a second or more.
+# twice, and "=" double-clicked. Each must leave exactly one entry on the tape and count its
+# result once in the grand total; "ans" of the next evaluation is that result.
+# Two Enters sent back to back reach the first event point of the first evaluation, where
+# the second one is dropped. Presses 100 ms apart arrive after the evaluation has ended and
+# find the input line empty. No input evaluates for long enough to reach the second event
+# point reliably from outside; the Equals action's tests on plain fakes cover that point.
 #
 #   double_equals_e2e.sh PROGRAM
 # The program runs on 7 December 2026 (faketime), a day without the picture window.
@@ -34,11 +35,6 @@ app_pid=$!
 main="$(wait_for_window --name '^Vimbo Calculator$')" || fail "the main window did not appear"
 wait_for_focus "$main"
 
-slow="$(printf 'sqr(%.0s' $(seq 6000))16"
-paste_into_input() {
-  printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
-  xdotool key ctrl+v
-}
 # Waits for the evaluation to end, that is for the grand total to change, and expects the
 # given value (20 s at most).
 shown_total=""
@@ -60,32 +56,31 @@ xdotool type --delay 30 'pi>frac'
 xdotool key --delay 0 Return Return
 wait_for_total 8.14159265358979
 
-paste_into_input "$slow"
+xdotool type --delay 30 '7*6'
 xdotool key --delay 100 Return Return
-wait_for_total 9.14159265358979
+wait_for_total 50.1415926535898
 
 # "=" (cmdEquals at 4320, 3000 twips, 735 x 855) clicked twice 100 ms apart.
-paste_into_input "$slow"
+xdotool type --delay 30 '1/4'
 xdotool mousemove --window "$main" $(((4320 + 735 / 2) / 15)) $(((3000 + 855 / 2) / 15)) \
   click --repeat 2 --delay 100 1
-wait_for_total 10.1415926535898
+wait_for_total 50.3915926535898
 
 # "ans" is the last result, counted once more.
 calculate 'ans+1'
-wait_for_total 12.1415926535898
+wait_for_total 51.6415926535898
 
 tape="$(tape_text "$main")"
 expected_tape="$(printf '%s\n' \
   '2+3' '=' '5' '****************' \
   'pi>frac' '=' '3.14159265358979' '****************' \
-  "$slow" '=' '1' '****************' \
-  "$slow" '=' '1' '****************' \
-  'ans+1' '=' '2' '****************')"
-[ "$tape" = "$expected_tape" ] ||
-  fail "the tape reads (long lines cut)
-$(printf '%s\n' "$tape" | cut -c 1-40)
+  '7*6' '=' '42' '****************' \
+  '1/4' '=' '0.25' '****************' \
+  'ans+1' '=' '1.25' '****************')"
+[ "$tape" = "$expected_tape" ] || fail "the tape reads
+$tape
 and not
-$(printf '%s\n' "$expected_tape" | cut -c 1-40)"
+$expected_tape"
 
 exit_by_button "$main"
 echo "passed"

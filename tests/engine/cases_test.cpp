@@ -34,7 +34,7 @@ TEST_P(GoldenCases, EveryCaseGivesItsResult) {
     const std::string path = std::string(VIMBO_CASES_DIR) + "/" + GetParam();
     std::ifstream in(path);
     ASSERT_TRUE(in) << "cannot open " << path;
-    std::string angle = "DEG";
+    vimbo::AngleMode angle = vimbo::AngleMode::Degrees;
     std::string ans;
     std::string line;
     std::string expression;
@@ -53,8 +53,9 @@ TEST_P(GoldenCases, EveryCaseGivesItsResult) {
             const std::string actual = vimbo::EvaluateExpression(expression, ans, angle);
             if (actual != expected) {
                 ADD_FAILURE_AT(path.c_str(), expressionLine)
-                    << "expression [" << expression << "] (angle " << angle << ", ans [" << ans
-                    << "])\n  expected [" << expected << "]\n  actual   [" << actual << "]";
+                    << "expression [" << expression << "] (angle " << vimbo::AngleModeName(angle)
+                    << ", ans [" << ans << "])\n  expected [" << expected << "]\n  actual   ["
+                    << actual << "]";
             }
             pending = false;
             ++cases;
@@ -65,7 +66,9 @@ TEST_P(GoldenCases, EveryCaseGivesItsResult) {
             continue;
         }
         if (line.rfind("@angle ", 0) == 0) {
-            angle = line.substr(7);
+            const auto named = vimbo::AngleModeFromName(line.substr(7));
+            ASSERT_TRUE(named) << path << ":" << lineNumber << ": unknown angle mode";
+            angle = *named;
         } else if (line == "@ans") {
             ans.clear();
         } else if (line.rfind("@ans ", 0) == 0) {

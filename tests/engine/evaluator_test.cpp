@@ -12,7 +12,7 @@
 namespace {
 
 std::string Evaluate(const std::string& text, const std::string& ans = "",
-                     const std::string& angle = "DEG") {
+                     vimbo::AngleMode angle = vimbo::AngleMode::Degrees) {
     return vimbo::EvaluateExpression(text, ans, angle);
 }
 
@@ -70,15 +70,20 @@ TEST(LongInput, RoundingAfterEveryStepAccumulates) {
     EXPECT_EQ(Evaluate("1E+15" + Repeat("+0.4", 10)), "1E+15");
 }
 
-TEST(AngleMode, AnUnknownModeFailsTrigonometryOnly) {
-    EXPECT_EQ(Evaluate("sin(30)", "", "TURNS"), "Error");
-    EXPECT_EQ(Evaluate("2+2", "", "TURNS"), "4");
+TEST(AngleMode, NamesReadBackAsTheirModesAndNothingElseIsAMode) {
+    for (const auto mode :
+         {vimbo::AngleMode::Degrees, vimbo::AngleMode::Radians, vimbo::AngleMode::Gradians}) {
+        EXPECT_EQ(vimbo::AngleModeFromName(vimbo::AngleModeName(mode)), mode);
+    }
+    for (const char* other : {"deg", "TURNS", "", "DEG "}) {
+        EXPECT_FALSE(vimbo::AngleModeFromName(other)) << other;
+    }
 }
 
 TEST(Context, RecursiveCallsSeeTheSameContext) {
     EXPECT_EQ(Evaluate("(sin(ans))", "90"), "1");
-    EXPECT_EQ(Evaluate("(sin(pi/2))", "", "RAD"), "1");
-    EXPECT_EQ(Evaluate("abs(cos(200))", "", "GRAD"), "1");
+    EXPECT_EQ(Evaluate("(sin(pi/2))", "", vimbo::AngleMode::Radians), "1");
+    EXPECT_EQ(Evaluate("abs(cos(200))", "", vimbo::AngleMode::Gradians), "1");
 }
 
 TEST(Robustness, RandomTextsGiveOneOfTheResultForms) {

@@ -34,7 +34,7 @@ std::string Nested(const std::string& open, std::size_t depth, const std::string
 }
 
 std::string Evaluate(const std::string& text, const std::string& ans = "") {
-    return vimbo::EvaluateExpression(text, ans, "DEG");
+    return vimbo::EvaluateExpression(text, ans, vimbo::AngleMode::Degrees);
 }
 
 struct FullLineCase {

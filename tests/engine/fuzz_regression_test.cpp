@@ -15,7 +15,7 @@ struct Regression {
     const char* name;
     std::string previousOutput;
     std::string expression;
-    std::string angle;
+    vimbo::AngleMode angle;
     std::string expected;
 };
 
@@ -29,7 +29,7 @@ const Regression kRegressions[] = {
      std::string("1.3\x03"
                  "ans\x9e^1^(1.3\x03"
                  "ans\x9e^1^(0%0%"),
-     std::string("ans9\x12"), "DEG", "Error"},
+     std::string("ans9\x12"), vimbo::AngleMode::Degrees, "Error"},
 };
 
 TEST_P(FuzzRegression, Evaluates) {

@@ -24,14 +24,15 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
 // The engine's result; `difference` is empty when the reference agrees, else a report of the
 // input and of both results.
 std::string Compare(const std::string& expression, const std::string& previousOutput,
-                    const std::string& angle, std::string& difference) {
+                    vimbo::AngleMode angle, std::string& difference) {
     const std::string engine = vimbo::EvaluateExpression(expression, previousOutput, angle);
     const std::string reference =
         vimbo::reference::EvaluateExpression(expression, previousOutput, angle);
     difference.clear();
     if (engine != reference) {
         difference = "expression [" + expression + "], ans [" + previousOutput + "], angle " +
-                     angle + "\n  engine    [" + engine + "]\n  reference [" + reference + "]";
+                     std::string(vimbo::AngleModeName(angle)) + "\n  engine    [" + engine +
+                     "]\n  reference [" + reference + "]";
     }
     return engine;
 }
@@ -40,14 +41,14 @@ TEST(ReferenceComparison, GoldenCaseInputs) {
     int compared = 0;
     for (const auto& entry : std::filesystem::directory_iterator(VIMBO_CASES_DIR)) {
         std::ifstream in(entry.path());
-        std::string angle = "DEG";
+        vimbo::AngleMode angle = vimbo::AngleMode::Degrees;
         std::string ans;
         for (std::string line; std::getline(in, line);) {
             if (line.empty() || line.front() == '\t' || line.front() == '#') {
                 continue;
             }
             if (line.rfind("@angle ", 0) == 0) {
-                angle = line.substr(7);
+                angle = vimbo::AngleModeFromName(line.substr(7)).value();
             } else if (line.rfind("@ans", 0) == 0) {
                 ans = line.size() > 5 ? line.substr(5) : "";
             } else {

@@ -31,14 +31,14 @@ class GrandTotalAppends : public ::testing::TestWithParam<GrandTotalCase> {};
 TEST_P(GrandTotalAppends, TapeText) {
     const GrandTotalCase& row = GetParam();
     FakeWindow window;
-    window.list1.text = row.tapeBefore;
-    window.Text1.setText(row.total);
+    window.tape.text = row.tapeBefore;
+    window.grandTotal.setText(row.total);
     WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
-    EXPECT_EQ(window.list1.text, row.tapeAfter);
-    EXPECT_EQ(window.Text1.text(), row.total) << "Text1 is only read";
+    EXPECT_EQ(window.tape.text, row.tapeAfter);
+    EXPECT_EQ(window.grandTotal.text(), row.total) << "Text1 is only read";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,35 +61,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GrandTotal, TwoSeparateWholeTextReplacements) {
     FakeWindow window;
-    window.list1.text = "x";
-    window.Text1.setText("9");
+    window.tape.text = "x";
+    window.grandTotal.setText("9");
     WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
     const QStringList expected{"x\r9 GT", "x\r9 GT\r\n****************"};
-    EXPECT_EQ(window.list1.writes, expected);
+    EXPECT_EQ(window.tape.writes, expected);
 }
 
 TEST(GrandTotal, EmptyTotalReplacesNothing) {
     FakeWindow window;
-    window.list1.text = "x";
+    window.tape.text = "x";
     WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
-    EXPECT_TRUE(window.list1.writes.empty());
+    EXPECT_TRUE(window.tape.writes.empty());
 }
 
 TEST(GrandTotal, PressedTwiceAppendsTwoEntriesWithTheSameTotal) {
     FakeWindow window;
-    window.Text1.setText("25");
+    window.grandTotal.setText("25");
     WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
     GrandTotalCommand(controls);
 
-    EXPECT_EQ(window.list1.text, "\r25 GT\r\n****************\r25 GT\r\n****************");
+    EXPECT_EQ(window.tape.text, "\r25 GT\r\n****************\r25 GT\r\n****************");
 }
 
 struct FocusCase {
@@ -101,15 +101,15 @@ class GrandTotalFocus : public ::testing::TestWithParam<FocusCase> {};
 
 TEST_P(GrandTotalFocus, MovesFocusOnlyNotTheCaret) {
     FakeWindow window;
-    window.Text1.setText(GetParam().total);
-    window.txtInput.setText("12+");
+    window.grandTotal.setText(GetParam().total);
+    window.input.setText("12+");
     WindowControls& controls = window.controls;
 
     GrandTotalCommand(controls);
 
-    EXPECT_EQ(window.txtInput.focusCount, 1);
-    EXPECT_TRUE(window.txtInput.caretMoves.empty());
-    EXPECT_EQ(window.txtInput.text(), "12+");
+    EXPECT_EQ(window.input.focusCount, 1);
+    EXPECT_TRUE(window.input.caretMoves.empty());
+    EXPECT_EQ(window.input.text(), "12+");
 }
 
 INSTANTIATE_TEST_SUITE_P(GrandTotal, GrandTotalFocus,
@@ -124,18 +124,18 @@ INSTANTIATE_TEST_SUITE_P(GrandTotal, GrandTotalFocus,
 TEST(GrandTotal, TapeExampleComesOutToTheCharacter) {
     FakeWindow window;
     WindowControls& controls = window.controls;
-    window.list1.text = CalculationEntry("2+3", "5") + CalculationEntry("4*5", "20");
-    window.Text1.setText("25");
+    window.tape.text = CalculationEntry("2+3", "5") + CalculationEntry("4*5", "20");
+    window.grandTotal.setText("25");
 
     GrandTotalCommand(controls);
-    window.list1.text += CalculationEntry("1+1", "2");
+    window.tape.text += CalculationEntry("1+1", "2");
 
-    EXPECT_EQ(window.list1.text,
+    EXPECT_EQ(window.tape.text,
               "2+3\r\n=\r\n5\r\n****************\r\n"
               "4*5\r\n=\r\n20\r\n****************\r\n"
               "\r25 GT\r\n****************"
               "1+1\r\n=\r\n2\r\n****************\r\n");
-    const QStringList shown = window.list1.text.split(QRegularExpression("\r\n|\r"));
+    const QStringList shown = window.tape.text.split(QRegularExpression("\r\n|\r"));
     const QStringList expected{"2+3",
                                "=",
                                "5",

@@ -46,9 +46,9 @@ void FillTape(FakeWindow& window, int entries) {
     for (int i = 1; i <= entries; ++i) {
         const QString expression = QStringLiteral("1000000+%1*3").arg(i);
         const QString result = QString::number(1000000 + i * 3);
-        window.list1.text += expression + "\r\n=\r\n" + result + "\r\n****************\r\n";
+        window.tape.text += expression + "\r\n=\r\n" + result + "\r\n****************\r\n";
         total += 1000000 + i * 3;
-        window.Text1.setText(QString::number(total, 'g', 15));
+        window.grandTotal.setText(QString::number(total, 'g', 15));
         if (i % 10 == 0) {
             WindowControls& controls = window.controls;
             GrandTotalCommand(controls);
@@ -166,7 +166,7 @@ class PdfReport : public ::testing::Test {
 TEST_F(PdfReport, LongTapeOverSeveralPagesWithTheHeaderOnPageOneOnly) {
     FakeWindow window;
     FillTape(window, 150);
-    const QString tape = window.list1.text;
+    const QString tape = window.tape.text;
 
     Print(window);
 
@@ -181,7 +181,7 @@ TEST_F(PdfReport, LongTapeOverSeveralPagesWithTheHeaderOnPageOneOnly) {
         EXPECT_FALSE(pages[page].contains(kRule)) << "page " << page + 1;
         EXPECT_GT(pages[page].size(), 20) << "page " << page + 1 << " is full of tape";
     }
-    EXPECT_EQ(window.list1.text, tape) << "printing leaves the tape as it was";
+    EXPECT_EQ(window.tape.text, tape) << "printing leaves the tape as it was";
 }
 
 TEST_F(PdfReport, EveryTapeLineOnceAndInOrder) {
@@ -197,7 +197,7 @@ TEST_F(PdfReport, EveryTapeLineOnceAndInOrder) {
     ASSERT_GE(printed.size(), 2);
     EXPECT_EQ(printed.takeFirst(), kTitle);
     EXPECT_EQ(printed.takeFirst(), kRule);
-    EXPECT_EQ(printed, NonBlankLines(window.list1.text));
+    EXPECT_EQ(printed, NonBlankLines(window.tape.text));
 }
 
 TEST_F(PdfReport, NothingIsOverprinted) {
@@ -282,7 +282,7 @@ TEST_P(PdfReportPlacement, LinesStandWhereTheMarginsPutThem) {
                     kTolerance);
     }
     pages[0].erase(pages[0].begin(), pages[0].begin() + 2);
-    const QStringList tape = window.list1.text.split(QRegularExpression("\r\n|\r|\n"));
+    const QStringList tape = window.tape.text.split(QRegularExpression("\r\n|\r|\n"));
     qsizetype pageStart = 0;  // the tape line that opens the page
     for (std::size_t page = 0; page < pages.size(); ++page) {
         const double pageTop = page == 0 ? firstTop : top;
@@ -326,7 +326,7 @@ TEST_F(PdfReport, EmptyTapeWritesNoFile) {
     Print(window);
 
     EXPECT_FALSE(QFile::exists(pdf_));
-    EXPECT_EQ(window.txtInput.focusCount, 1);
+    EXPECT_EQ(window.input.focusCount, 1);
 }
 
 TEST_F(PdfReport, UnwritableFileReturnsQuietly) {
@@ -337,8 +337,8 @@ TEST_F(PdfReport, UnwritableFileReturnsQuietly) {
     Print(window);
 
     EXPECT_FALSE(QFile::exists(pdf_));
-    EXPECT_EQ(window.txtInput.focusCount, 1);
-    EXPECT_EQ(window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(window.input.focusCount, 1);
+    EXPECT_EQ(window.window.pointerChanges, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

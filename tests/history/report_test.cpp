@@ -47,20 +47,20 @@ TEST(PrintCommand, EmptyTapeOpensNoJob) {
     report.Print();
 
     EXPECT_TRUE(report.printer.steps.empty());
-    EXPECT_EQ(report.window.txtInput.focusCount, 1);
-    EXPECT_TRUE(report.window.txtInput.caretMoves.empty());
-    EXPECT_TRUE(report.window.frmMain.pointerChanges.empty());
+    EXPECT_EQ(report.window.input.focusCount, 1);
+    EXPECT_TRUE(report.window.input.caretMoves.empty());
+    EXPECT_TRUE(report.window.window.pointerChanges.empty());
 }
 
 TEST(PrintCommand, TapeIsNeverChanged) {
     Report report;
     const QString tape = "\r25 GT\r\n****************";
-    report.window.list1.text = tape;
+    report.window.tape.text = tape;
 
     report.Print();
 
-    EXPECT_EQ(report.window.list1.text, tape);
-    EXPECT_TRUE(report.window.list1.writes.empty());
+    EXPECT_EQ(report.window.tape.text, tape);
+    EXPECT_TRUE(report.window.tape.writes.empty());
 }
 
 struct DateCase {
@@ -111,7 +111,7 @@ class PrintCommandJob : public ::testing::TestWithParam<JobCase> {};
 TEST_P(PrintCommandJob, PagesUntilTheTapeEndsOrTheFirstFailure) {
     const JobCase& row = GetParam();
     Report report;
-    report.window.list1.text = QStringLiteral("1\r\n2");
+    report.window.tape.text = QStringLiteral("1\r\n2");
     report.printer.refuse = row.refuse;
     report.printer.dotsPerMeter = row.dotsPerMeter;
     report.printer.layout.setPageSize(QPageSize(QSizeF(595, row.paperHeight), QPageSize::Point));
@@ -119,10 +119,10 @@ TEST_P(PrintCommandJob, PagesUntilTheTapeEndsOrTheFirstFailure) {
     report.Print();
 
     EXPECT_EQ(report.printer.steps, row.steps);
-    EXPECT_EQ(report.window.txtInput.focusCount, 1);
-    EXPECT_TRUE(report.window.txtInput.caretMoves.empty());
-    EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(report.window.list1.writes.empty());
+    EXPECT_EQ(report.window.input.focusCount, 1);
+    EXPECT_TRUE(report.window.input.caretMoves.empty());
+    EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_TRUE(report.window.tape.writes.empty());
 }
 
 using enum FakeReportPrinter::Step;
@@ -143,11 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PrintCommand, BusyPointerWhilePrinting) {
     Report report;
-    report.window.list1.text = "x";
+    report.window.tape.text = "x";
 
     report.Print();
 
-    EXPECT_EQ(report.window.frmMain.pointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
 }
 
 }  // namespace

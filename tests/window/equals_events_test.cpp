@@ -25,66 +25,66 @@ using testing::kEntryEnd;
 TEST(EqualsEvents, BusyPointerOnlyAroundEvaluation) {
     FakeWindow w;
     std::vector<bool> busyAtRound;
-    w.frmMain.onEvents = [&](int) { busyAtRound.push_back(w.frmMain.busy); };
+    w.window.onEvents = [&](int) { busyAtRound.push_back(w.window.busy); };
     Evaluate(w, QStringLiteral("2+3"), 0);
     EXPECT_EQ(busyAtRound, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(w.frmMain.busy);
+    EXPECT_FALSE(w.window.busy);
 }
 
 TEST(EqualsEvents, EvaluatesInputReadAfterFirstPoint) {
     FakeWindow w;
-    w.frmMain.onEvents = [&](int round) {
+    w.window.onEvents = [&](int round) {
         if (round == 1) {
-            w.txtInput.type(QStringLiteral("6*7"));
+            w.input.type(QStringLiteral("6*7"));
         }
     };
     Evaluate(w, QStringLiteral("2+3"), 0);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("42"));
-    EXPECT_EQ(w.list1.wholeText(), "6*7\r\n=\r\n42" + kEntryEnd);
+    EXPECT_EQ(w.output.text(), QStringLiteral("42"));
+    EXPECT_EQ(w.tape.wholeText(), "6*7\r\n=\r\n42" + kEntryEnd);
 }
 
 TEST(EqualsEvents, RecordsInputReadAfterSecondPoint) {
     FakeWindow w;
-    w.frmMain.onEvents = [&](int round) {
+    w.window.onEvents = [&](int round) {
         if (round == 2) {
-            w.txtInput.type(QStringLiteral("typed later"));
+            w.input.type(QStringLiteral("typed later"));
         }
     };
     Evaluate(w, QStringLiteral("2+3"), 0);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("5"));
-    EXPECT_EQ(w.list1.wholeText(), "typed later\r\n=\r\n5" + kEntryEnd);
-    EXPECT_EQ(w.txtInput.text(), QString());
+    EXPECT_EQ(w.output.text(), QStringLiteral("5"));
+    EXPECT_EQ(w.tape.wholeText(), "typed later\r\n=\r\n5" + kEntryEnd);
+    EXPECT_EQ(w.input.text(), QString());
 }
 
 TEST(EqualsEvents, RecordsAndAddsOutputReadAfterSecondPoint) {
     FakeWindow w;
-    w.frmMain.onEvents = [&](int round) {
+    w.window.onEvents = [&](int round) {
         if (round == 2) {
-            w.txtOutput.setText(QStringLiteral("100"));
+            w.output.setText(QStringLiteral("100"));
         }
     };
     Evaluate(w, QStringLiteral("2+3"), 0);
-    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n100" + kEntryEnd);
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("100"));
+    EXPECT_EQ(w.tape.wholeText(), "2+3\r\n=\r\n100" + kEntryEnd);
+    EXPECT_EQ(w.grandTotal.text(), QStringLiteral("100"));
 }
 
 TEST(EqualsEvents, AnsIsOutputReadAfterFirstPoint) {
     FakeWindow w;
-    w.txtOutput.setText(QStringLiteral("1"));
-    w.frmMain.onEvents = [&](int round) {
+    w.output.setText(QStringLiteral("1"));
+    w.window.onEvents = [&](int round) {
         if (round == 1) {
-            w.txtOutput.setText(QStringLiteral("10"));
+            w.output.setText(QStringLiteral("10"));
         }
     };
     Evaluate(w, QStringLiteral("ans*2"), 0);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("20"));
+    EXPECT_EQ(w.output.text(), QStringLiteral("20"));
 }
 
 TEST(EqualsEvents, AngleModeIsPassedToEngine) {
     FakeWindow w;
-    w.lblDRG.setCaption(QStringLiteral("RAD"));
+    w.angleMode.setMode(AngleMode::Radians);
     Evaluate(w, QStringLiteral("cos(pi)"), 0);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("-1"));
+    EXPECT_EQ(w.output.text(), QStringLiteral("-1"));
 }
 
 // A second Enter or "=" that arrives at one of the two event points of the first one.
@@ -101,7 +101,7 @@ TEST_P(EqualsReentry, SecondEqualsIsDroppedAndNothingCountsTwice) {
     FakeWindow w;
     Evaluate(w, QStringLiteral("2+3"), 0);
     int secondRuns = 0;
-    w.frmMain.onEvents = [&](int round) {
+    w.window.onEvents = [&](int round) {
         if (round == c.round && secondRuns == 0) {
             ++secondRuns;
             if (c.byEnter) {
@@ -112,18 +112,18 @@ TEST_P(EqualsReentry, SecondEqualsIsDroppedAndNothingCountsTwice) {
             }
         }
     };
-    w.frmMain.rounds = 0;
+    w.window.rounds = 0;
     Evaluate(w, QStringLiteral("4*5"), 0);
-    w.frmMain.onEvents = nullptr;
+    w.window.onEvents = nullptr;
     Evaluate(w, QStringLiteral("ans+1"), 0);
 
     EXPECT_EQ(secondRuns, 1);
-    EXPECT_EQ(w.list1.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd + "4*5\r\n=\r\n20" + kEntryEnd +
-                                       "ans+1\r\n=\r\n21" + kEntryEnd);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("21"));
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("46"));
-    EXPECT_EQ(w.txtInput.text(), QString());
-    EXPECT_FALSE(w.frmMain.busy);
+    EXPECT_EQ(w.tape.wholeText(), "2+3\r\n=\r\n5" + kEntryEnd + "4*5\r\n=\r\n20" + kEntryEnd +
+                                      "ans+1\r\n=\r\n21" + kEntryEnd);
+    EXPECT_EQ(w.output.text(), QStringLiteral("21"));
+    EXPECT_EQ(w.grandTotal.text(), QStringLiteral("46"));
+    EXPECT_EQ(w.input.text(), QString());
+    EXPECT_FALSE(w.window.busy);
     EXPECT_FALSE(w.controls.equalsRunning);
 }
 
@@ -138,27 +138,27 @@ INSTANTIATE_TEST_SUITE_P(Equals, EqualsReentry,
 TEST(EqualsEvents, GrandTotalAndClearStillRunAtSecondPoint) {
     FakeWindow w;
     Evaluate(w, QStringLiteral("2+3"), 0);
-    w.frmMain.rounds = 0;
-    w.frmMain.onEvents = [&](int round) {
+    w.window.rounds = 0;
+    w.window.onEvents = [&](int round) {
         if (round == 2) {
             GrandTotalCommand(w.controls);
         }
     };
     Evaluate(w, QStringLiteral("4*5"), 0);
-    EXPECT_EQ(w.list1.wholeText(),
+    EXPECT_EQ(w.tape.wholeText(),
               "2+3\r\n=\r\n5" + kEntryEnd + "\r5 GT\r\n****************4*5\r\n=\r\n20" + kEntryEnd);
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("25"));
+    EXPECT_EQ(w.grandTotal.text(), QStringLiteral("25"));
 
-    w.frmMain.rounds = 0;
-    w.frmMain.onEvents = [&](int round) {
+    w.window.rounds = 0;
+    w.window.onEvents = [&](int round) {
         if (round == 2) {
             ClearAction(w.controls);
         }
     };
     Evaluate(w, QStringLiteral("6*7"), 0);
     // Clear emptied the line and the output before they were recorded.
-    EXPECT_EQ(w.list1.wholeText(), "\r\n=\r\n" + kEntryEnd);
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("0"));
+    EXPECT_EQ(w.tape.wholeText(), "\r\n=\r\n" + kEntryEnd);
+    EXPECT_EQ(w.grandTotal.text(), QStringLiteral("0"));
 }
 
 }  // namespace

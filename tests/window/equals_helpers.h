@@ -12,10 +12,10 @@ namespace vimbo::testing {
 
 inline const QString kEntryEnd = QStringLiteral("\r\n****************\r\n");
 
-// Ticks the option (1) or not (0), types `input` and runs the Equals action.
-inline void Evaluate(FakeWindow& w, const QString& input, int check) {
-    w.Check1.checked = check;
-    w.txtInput.type(input);
+// Ticks "2 decimals" or not, types `input` and runs the Equals action.
+inline void Evaluate(FakeWindow& w, const QString& input, bool twoDecimals) {
+    w.twoDecimals.checked = twoDecimals;
+    w.input.type(input);
     EqualsAction(w.controls);
 }
 

@@ -13,9 +13,9 @@
 #include "history/grand_total.h"
 #include "tests/support/fake_controls.h"
 #include "tests/support/qt_print_to.h"
+#include "window/control_table.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
-#include "window/keypad.h"
 
 namespace vimbo {
 namespace {
@@ -45,7 +45,7 @@ const QString kSeparator = QStringLiteral("****************");
 // The window as the user expects to see it, kept by the plain rules of each action.
 struct Expected {
     QString input, output, total, tape;
-    int check = 0;
+    bool twoDecimals = false;
 
     void apply(const Action& a) {
         switch (a.act) {
@@ -68,7 +68,7 @@ struct Expected {
                 }
                 break;
             case Act::Tick:
-                check = 1 - check;
+                twoDecimals = !twoDecimals;
                 break;
             case Act::TypeTotal:
                 total = a.text;
@@ -85,12 +85,12 @@ struct Expected {
         if (input.isEmpty()) {
             return false;
         }
-        const std::string pattern = check == 1 ? "0.00" : "";
+        const std::string pattern = twoDecimals ? "0.00" : "";
         if (step.atPoint[0]) {
             apply(*step.atPoint[0]);
         }
         const std::string result =
-            EvaluateExpression(input.toStdString(), output.toStdString(), "DEG");
+            EvaluateExpression(input.toStdString(), output.toStdString(), AngleMode::Degrees);
         output = QString::fromStdString(FormatByPattern(std::string_view(result), pattern));
         if (step.atPoint[1]) {
             apply(*step.atPoint[1]);
@@ -106,7 +106,7 @@ struct Expected {
 void Perform(FakeWindow& w, const Action& a) {
     switch (a.act) {
         case Act::Type:
-            w.txtInput.type(w.txtInput.text() + a.text);
+            w.input.type(w.input.text() + a.text);
             break;
         case Act::Enter:
             InputKeyPress(w.controls, kEnterCharacterCode);
@@ -127,11 +127,11 @@ void Perform(FakeWindow& w, const Action& a) {
             InsertToken(w.controls, a.text);
             break;
         case Act::Tick:
-            w.Check1.checked = 1 - w.Check1.checked;
+            w.twoDecimals.checked = !w.twoDecimals.checked;
             DecimalsOptionClick(w.controls);
             break;
         case Act::TypeTotal:
-            w.Text1.setText(a.text);
+            w.grandTotal.setText(a.text);
             break;
         case Act::Count:
             break;
@@ -148,7 +148,8 @@ Action RandomAction(std::mt19937& random) {
     } else if (a.act == Act::TypeTotal) {
         a.text = QString::fromLatin1(kTotals[pick(kTotals.size())]);
     } else if (a.act == Act::Key) {
-        a.text = QString::fromLatin1(KeypadKeys()[pick(KeypadKeys().size())].token);
+        const auto keys = KeypadKeys();
+        a.text = QString::fromLatin1(keys[pick(keys.size())]->token);
     }
     return a;
 }
@@ -178,15 +179,15 @@ TEST(WindowActionsProperty, TapeTotalAndInputStayTrue) {
             // The seed replays the sequence up to the failing step.
             const std::string where =
                 "seed " + std::to_string(seed) + ", step " + std::to_string(i);
-            const QString tapeBefore = w.list1.text;
-            w.frmMain.rounds = 0;
-            w.frmMain.onEvents = [&w, &step](int round) {
+            const QString tapeBefore = w.tape.text;
+            w.window.rounds = 0;
+            w.window.onEvents = [&w, &step](int round) {
                 if (round <= 2 && step.atPoint[round - 1]) {
                     Perform(w, *step.atPoint[round - 1]);
                 }
             };
             Perform(w, step.main);
-            w.frmMain.onEvents = nullptr;
+            w.window.onEvents = nullptr;
 
             bool evaluated = false;
             if (step.main.act == Act::Click ||
@@ -196,21 +197,21 @@ TEST(WindowActionsProperty, TapeTotalAndInputStayTrue) {
                 expected.apply(step.main);
             }
 
-            ASSERT_EQ(w.list1.text, expected.tape) << where;
-            ASSERT_EQ(w.Text1.text(), expected.total) << where;
-            ASSERT_EQ(w.txtOutput.text(), expected.output) << where;
-            ASSERT_EQ(w.txtInput.text(), expected.input) << where;
+            ASSERT_EQ(w.tape.text, expected.tape) << where;
+            ASSERT_EQ(w.grandTotal.text(), expected.total) << where;
+            ASSERT_EQ(w.output.text(), expected.output) << where;
+            ASSERT_EQ(w.input.text(), expected.input) << where;
             if (evaluated) {
-                ASSERT_TRUE(w.txtInput.text().isEmpty()) << where;
+                ASSERT_TRUE(w.input.text().isEmpty()) << where;
             }
             const bool cleared =
                 step.main.act == Act::Clear ||
                 (evaluated && ((step.atPoint[0] && step.atPoint[0]->act == Act::Clear) ||
                                (step.atPoint[1] && step.atPoint[1]->act == Act::Clear)));
             if (!cleared) {
-                ASSERT_TRUE(w.list1.text.startsWith(tapeBefore)) << "an entry was lost, " << where;
+                ASSERT_TRUE(w.tape.text.startsWith(tapeBefore)) << "an entry was lost, " << where;
             }
-            ASSERT_FALSE(w.frmMain.busy) << where;
+            ASSERT_FALSE(w.window.busy) << where;
             ASSERT_FALSE(w.controls.equalsRunning) << where;
         }
     }

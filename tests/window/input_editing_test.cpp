@@ -7,9 +7,9 @@
 #include "tests/support/fake_controls.h"
 #include "tests/support/named_rows.h"
 #include "tests/support/qt_print_to.h"
+#include "window/control_table.h"
 #include "window/equals_action.h"
 #include "window/input_editing.h"
-#include "window/keypad.h"
 
 namespace vimbo {
 namespace {
@@ -20,23 +20,23 @@ using testing::FakeWindow;
 
 TEST(InsertToken, AppendsAtEndWhateverTheCaret) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("12"));
-    w.txtInput.caret = 0;
+    w.input.type(QStringLiteral("12"));
+    w.input.caret = 0;
     InsertToken(w.controls, QStringLiteral("3"));
-    EXPECT_EQ(w.txtInput.text(), QStringLiteral("123"));
-    EXPECT_EQ(w.txtInput.caret, 3);
-    EXPECT_TRUE(w.txtInput.hasFocus);
+    EXPECT_EQ(w.input.text(), QStringLiteral("123"));
+    EXPECT_EQ(w.input.caret, 3);
+    EXPECT_TRUE(w.input.hasFocus);
 }
 
 TEST(InsertToken, LeavesSelectedTextAndClearsSelection) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("1+2"));
-    w.txtInput.caret = 0;
-    w.txtInput.selectionLength = 2;
+    w.input.type(QStringLiteral("1+2"));
+    w.input.caret = 0;
+    w.input.selectionLength = 2;
     InsertToken(w.controls, QStringLiteral("Log("));
-    EXPECT_EQ(w.txtInput.text(), QStringLiteral("1+2Log("));
-    EXPECT_EQ(w.txtInput.selectionLength, 0);
-    EXPECT_EQ(w.txtInput.caret, 7);
+    EXPECT_EQ(w.input.text(), QStringLiteral("1+2Log("));
+    EXPECT_EQ(w.input.selectionLength, 0);
+    EXPECT_EQ(w.input.caret, 7);
 }
 
 TEST(InsertToken, FocusThenCaret) {
@@ -47,7 +47,7 @@ TEST(InsertToken, FocusThenCaret) {
 
 TEST(AppendToInput, DoesNotTouchTheFocus) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("1"));
+    w.input.type(QStringLiteral("1"));
     AppendToInput(w.controls, QStringLiteral("+"));
     EXPECT_EQ(w.log, QStringList({"txtInput = 1+"}));
 }
@@ -63,12 +63,12 @@ class BackspaceTest : public ::testing::TestWithParam<BackspaceCase> {};
 TEST_P(BackspaceTest, DropsLastCharacter) {
     const BackspaceCase& c = GetParam();
     FakeWindow w;
-    w.txtInput.type(c.input);
-    w.txtInput.caret = 0;
+    w.input.type(c.input);
+    w.input.caret = 0;
     BackspaceAction(w.controls);
-    EXPECT_EQ(w.txtInput.text(), c.expected);
-    EXPECT_EQ(w.txtInput.caret, c.expected.size());
-    EXPECT_TRUE(w.txtInput.hasFocus);
+    EXPECT_EQ(w.input.text(), c.expected);
+    EXPECT_EQ(w.input.caret, c.expected.size());
+    EXPECT_TRUE(w.input.hasFocus);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,60 +91,60 @@ TEST(BackspaceEmpty, OnlyTheFocusMoves) {
 
 TEST(Clear, EmptiesInOrderAndResetsAngleMode) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("1+"));
-    w.txtOutput.setText(QStringLiteral("5.00"));
-    w.Text1.setText(QStringLiteral("5.00"));
-    w.list1.setWholeText(QStringLiteral("2+3\r\n=\r\n5.00\r\n****************\r\n"));
-    w.txtdec.setText(QStringLiteral("0.00"));
-    w.Check1.checked = 1;
+    w.input.type(QStringLiteral("1+"));
+    w.output.setText(QStringLiteral("5.00"));
+    w.grandTotal.setText(QStringLiteral("5.00"));
+    w.tape.setWholeText(QStringLiteral("2+3\r\n=\r\n5.00\r\n****************\r\n"));
+    w.decimalsPattern.setText(QStringLiteral("0.00"));
+    w.twoDecimals.checked = true;
     w.log.clear();
     ClearAction(w.controls);
     const QStringList expected{
         "txtInput = ", "txtOutput = ", "lblDRG = DEG", "Text1 = ", "list1 set", "focus", "caret 0"};
     EXPECT_EQ(w.log, expected);  // also shows that txtdec is not written
-    EXPECT_EQ(w.list1.wholeText(), QString());
-    EXPECT_EQ(w.txtdec.text(), QStringLiteral("0.00"));
-    EXPECT_EQ(w.Check1.checked, 1);
+    EXPECT_EQ(w.tape.wholeText(), QString());
+    EXPECT_EQ(w.decimalsPattern.text(), QStringLiteral("0.00"));
+    EXPECT_TRUE(w.twoDecimals.checked);
 }
 
 TEST(Clear, SetsAngleModeFromAnyValue) {
     FakeWindow w;
-    w.lblDRG.setCaption(QStringLiteral("RAD"));
+    w.angleMode.setMode(AngleMode::Radians);
     ClearAction(w.controls);
-    EXPECT_EQ(w.lblDRG.caption(), QStringLiteral("DEG"));
+    EXPECT_EQ(w.angleMode.mode(), AngleMode::Degrees);
 }
 
 TEST(Clear, NextTotalStartsFromZeroAndAnsIsZero) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("2+3"));
+    w.input.type(QStringLiteral("2+3"));
     EqualsAction(w.controls);
     ClearAction(w.controls);
-    w.txtInput.type(QStringLiteral("ans+1"));
+    w.input.type(QStringLiteral("ans+1"));
     EqualsAction(w.controls);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("1"));
-    EXPECT_EQ(w.Text1.text(), QStringLiteral("1"));
+    EXPECT_EQ(w.output.text(), QStringLiteral("1"));
+    EXPECT_EQ(w.grandTotal.text(), QStringLiteral("1"));
 }
 
 TEST(DecimalsOptionClick, OnlyFocusMoves) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("12"));
-    w.txtInput.caret = 1;
+    w.input.type(QStringLiteral("12"));
+    w.input.caret = 1;
     DecimalsOptionClick(w.controls);
     EXPECT_EQ(w.log, QStringList({"focus"}));
-    EXPECT_EQ(w.txtInput.caret, 1);
-    EXPECT_EQ(w.txtInput.text(), QStringLiteral("12"));
+    EXPECT_EQ(w.input.caret, 1);
+    EXPECT_EQ(w.input.text(), QStringLiteral("12"));
 }
 
 TEST(DecimalsOptionClick, ReformatsNothingUntilNextEquals) {
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("1/3"));
+    w.input.type(QStringLiteral("1/3"));
     EqualsAction(w.controls);
-    w.Check1.checked = 1;
+    w.twoDecimals.checked = true;
     DecimalsOptionClick(w.controls);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("0.333333333333333"));
-    w.txtInput.type(QStringLiteral("1/3"));
+    EXPECT_EQ(w.output.text(), QStringLiteral("0.333333333333333"));
+    w.input.type(QStringLiteral("1/3"));
     EqualsAction(w.controls);
-    EXPECT_EQ(w.txtOutput.text(), QStringLiteral("0.33"));
+    EXPECT_EQ(w.output.text(), QStringLiteral("0.33"));
 }
 
 struct TokenCase {
@@ -157,9 +157,9 @@ class KeypadTokenTest : public ::testing::TestWithParam<TokenCase> {};
 TEST_P(KeypadTokenTest, AppendsItsToken) {
     const TokenCase& c = GetParam();
     FakeWindow w;
-    w.txtInput.type(QStringLiteral("1"));
+    w.input.type(QStringLiteral("1"));
     InsertToken(w.controls, KeypadToken(QString::fromLatin1(c.control)));
-    EXPECT_EQ(w.txtInput.text(), QStringLiteral("1") + QString::fromLatin1(c.token));
+    EXPECT_EQ(w.input.text(), QStringLiteral("1") + QString::fromLatin1(c.token));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -178,8 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(KeypadTable, HoldsExactlyTheKeypadButtons) {
     QSet<QString> names;
-    for (const KeypadKey& key : KeypadKeys()) {
-        names.insert(QString::fromLatin1(key.controlName));
+    for (const WindowControl* key : KeypadKeys()) {
+        names.insert(QString::fromLatin1(key->name));
     }
     EXPECT_EQ(names.size(), 25);
     EXPECT_EQ(static_cast<int>(KeypadKeys().size()), 25);
@@ -204,7 +204,7 @@ TEST_P(KeypadSequenceTest, EvaluatesBuiltExpression) {
         InsertToken(w.controls, KeypadToken(QString::fromLatin1(key)));
     }
     EqualsAction(w.controls);
-    EXPECT_EQ(w.txtOutput.text(), QString::fromLatin1(c.output));
+    EXPECT_EQ(w.output.text(), QString::fromLatin1(c.output));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -13,23 +13,23 @@ namespace {
 // frmMain with the button cmdEquals, the line txtInput, and txtNested inside a frame.
 struct Window {
     Window() {
-        frmMain.setObjectName(QStringLiteral("frmMain"));
+        window.setObjectName(QStringLiteral("frmMain"));
         equals->setObjectName(QStringLiteral("cmdEquals"));
         input->setObjectName(QStringLiteral("txtInput"));
         nested->setObjectName(QStringLiteral("txtNested"));
     }
-    QWidget frmMain;
-    QPushButton* equals = new QPushButton(&frmMain);
-    QLineEdit* input = new QLineEdit(&frmMain);
-    QWidget* frame = new QWidget(&frmMain);
+    QWidget window;
+    QPushButton* equals = new QPushButton(&window);
+    QLineEdit* input = new QLineEdit(&window);
+    QWidget* frame = new QWidget(&window);
     QLineEdit* nested = new QLineEdit(frame);
 };
 
 TEST(RequiredChild, FindsTheDirectChildOfThatType) {
     Window w;
-    EXPECT_EQ(&RequiredChild<QPushButton>(w.frmMain, "cmdEquals"), w.equals);
-    EXPECT_EQ(&RequiredChild<QLineEdit>(w.frmMain, "txtInput"), w.input);
-    EXPECT_EQ(&RequiredChild<QWidget>(w.frmMain, "txtInput"), w.input);
+    EXPECT_EQ(&RequiredChild<QPushButton>(w.window, "cmdEquals"), w.equals);
+    EXPECT_EQ(&RequiredChild<QLineEdit>(w.window, "txtInput"), w.input);
+    EXPECT_EQ(&RequiredChild<QWidget>(w.window, "txtInput"), w.input);
 }
 
 struct MissingCase {
@@ -45,7 +45,7 @@ TEST_P(RequiredChildMissing, StopsTheProgramWithAMessage) {
     EXPECT_DEATH(
         {
             Window w;
-            GetParam().lookUp(w.frmMain);
+            GetParam().lookUp(w.window);
         },
         GetParam().message);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The order of the start: frmMain created, the picture window Form1 shown modally on every
-// fifth day while frmMain stays hidden, then frmMain centred with the focus in txtInput.
+// The order of the start: mainWindow created, the picture window Form1 shown modally on every
+// fifth day while mainWindow stays hidden, then mainWindow centred with the focus in txtInput.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -52,9 +52,9 @@ ShowModally RecordingShowing(PictureShowing& seen) {
     return [&seen](QDialog& form1) {
         ++seen.times;
         form1.show();
-        const QWidget* const frmMain = FindMainWindow();
-        seen.mainWindowExisted = frmMain != nullptr;
-        seen.mainWindowVisible = frmMain != nullptr && frmMain->isVisible();
+        const QWidget* const mainWindow = FindMainWindow();
+        seen.mainWindowExisted = mainWindow != nullptr;
+        seen.mainWindowVisible = mainWindow != nullptr && mainWindow->isVisible();
         seen.pictureVisible = form1.isVisible();
         QTest::mouseClick(form1.findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
@@ -91,17 +91,17 @@ class StartOrder : public ::testing::TestWithParam<DayRow> {};
 TEST_P(StartOrder, PictureFirstOnlyOnItsDaysAndMainWindowAfterX) {
     const DayClock clock(GetParam().day);
     PictureShowing seen;
-    const auto frmMain = StartCalculator(clock, RecordingShowing(seen));
+    const auto mainWindow = StartCalculator(clock, RecordingShowing(seen));
 
     EXPECT_EQ(seen.times, GetParam().picture ? 1 : 0);
     if (GetParam().picture) {
-        EXPECT_TRUE(seen.mainWindowExisted) << "frmMain is created before its load step";
-        EXPECT_FALSE(seen.mainWindowVisible) << "frmMain appears only after X";
+        EXPECT_TRUE(seen.mainWindowExisted) << "mainWindow is created before its load step";
+        EXPECT_FALSE(seen.mainWindowVisible) << "mainWindow appears only after X";
         EXPECT_TRUE(seen.pictureVisible);
         EXPECT_TRUE(seen.pictureClosedByX);
     }
-    ASSERT_NE(frmMain, nullptr);
-    EXPECT_TRUE(frmMain->isVisible());
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_TRUE(mainWindow->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, StartOrder, kDays, kDayName);
@@ -122,20 +122,20 @@ TEST_P(StartWithModalLoop, MainWindowHiddenWhileThePictureWindowIsModal) {
         }
         probe.stop();
         sawPicture = true;
-        const QWidget* const frmMain = FindMainWindow();
-        mainWindowVisible = frmMain != nullptr && frmMain->isVisible();
+        const QWidget* const mainWindow = FindMainWindow();
+        mainWindowVisible = mainWindow != nullptr && mainWindow->isVisible();
         QTest::mouseClick(form1->findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
     });
     probe.start();
-    const auto frmMain = StartCalculator(clock);
+    const auto mainWindow = StartCalculator(clock);
     probe.stop();
 
     EXPECT_EQ(sawPicture, GetParam().picture);
     if (GetParam().picture) {
         EXPECT_FALSE(mainWindowVisible);
     }
-    EXPECT_TRUE(frmMain->isVisible());
+    EXPECT_TRUE(mainWindow->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, StartWithModalLoop,
@@ -145,29 +145,30 @@ INSTANTIATE_TEST_SUITE_P(Days, StartWithModalLoop,
 
 TEST(StartedMainWindow, IsCentredOnTheScreen) {
     const DayClock clock(1);
-    const auto frmMain = StartCalculator(clock);
-    const QScreen* const screen = frmMain->screen();
+    const auto mainWindow = StartCalculator(clock);
+    const QScreen* const screen = mainWindow->screen();
     ASSERT_NE(screen, nullptr);
-    const QPoint offset = frmMain->frameGeometry().center() - screen->availableGeometry().center();
+    const QPoint offset =
+        mainWindow->frameGeometry().center() - screen->availableGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << "," << offset.y();
 }
 
 TEST(StartedMainWindow, HasTheFocusInTheInputLine) {
     const DayClock clock(25);
     PictureShowing seen;
-    const auto frmMain = StartCalculator(clock, RecordingShowing(seen));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain.get()));
-    const auto* const input = frmMain->findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    const auto mainWindow = StartCalculator(clock, RecordingShowing(seen));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    const auto* const input = mainWindow->findChild<QLineEdit*>(QStringLiteral("txtInput"));
     ASSERT_NE(input, nullptr);
     EXPECT_EQ(QApplication::focusWidget(), input);
 }
 
 TEST(StartedMainWindow, TypingGoesIntoTheInputLine) {
     const DayClock clock(2);
-    const auto frmMain = StartCalculator(clock);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain.get()));
+    const auto mainWindow = StartCalculator(clock);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1+2"));
-    const auto* const input = frmMain->findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    const auto* const input = mainWindow->findChild<QLineEdit*>(QStringLiteral("txtInput"));
     ASSERT_NE(input, nullptr);
     EXPECT_EQ(input->text(), QStringLiteral("1+2"));
 }

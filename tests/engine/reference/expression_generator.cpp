@@ -206,7 +206,8 @@ void ExpressionGenerator::Remember(const std::string& result) {
 }
 
 GeneratedCase ExpressionGenerator::Next() {
-    static constexpr const char* kModes[] = {"DEG", "RAD", "GRAD"};
+    static constexpr AngleMode kModes[] = {AngleMode::Degrees, AngleMode::Radians,
+                                           AngleMode::Gradians};
     GeneratedCase generated;
     generated.previousOutput = PreviousOutput();
     generated.angleMode = Pick(kModes);

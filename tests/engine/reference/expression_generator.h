@@ -10,12 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/engine.h"
+
 namespace vimbo::reference {
 
 struct GeneratedCase {
     std::string expression;
     std::string previousOutput;
-    std::string angleMode;
+    AngleMode angleMode = AngleMode::Degrees;
 };
 
 class ExpressionGenerator {
@@ -30,8 +32,8 @@ class ExpressionGenerator {
   private:
     std::uint64_t Below(std::uint64_t n) { return random_() % n; }
     bool OneIn(std::uint64_t n) { return Below(n) == 0; }
-    template <std::size_t N>
-    const char* Pick(const char* const (&choices)[N]) {
+    template <typename T, std::size_t N>
+    T Pick(const T (&choices)[N]) {
         return choices[Below(N)];
     }
 

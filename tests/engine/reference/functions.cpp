@@ -10,16 +10,15 @@ namespace vimbo::reference {
 
 namespace {
 
-double InAngleUnit(std::string_view angleMode, double x, double (*deg)(double),
-                   double (*rad)(double), double (*grad)(double)) {
-    if (angleMode == "DEG") {
-        return deg(x);
-    }
-    if (angleMode == "RAD") {
-        return rad(x);
-    }
-    if (angleMode == "GRAD") {
-        return grad(x);
+double InAngleUnit(AngleMode angleMode, double x, double (*deg)(double), double (*rad)(double),
+                   double (*grad)(double)) {
+    switch (angleMode) {
+        case AngleMode::Degrees:
+            return deg(x);
+        case AngleMode::Radians:
+            return rad(x);
+        case AngleMode::Gradians:
+            return grad(x);
     }
     throw Failure();
 }
@@ -39,7 +38,7 @@ double ArcTangent(double x) {
 
 }  // namespace
 
-double ApplyFunction(const std::string& name, double x, std::string_view angleMode) {
+double ApplyFunction(const std::string& name, double x, AngleMode angleMode) {
     using namespace MoreMath;
     if (name == "log(") {
         return Log10(x);

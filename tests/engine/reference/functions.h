@@ -3,13 +3,13 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "engine/engine.h"
 
 namespace vimbo::reference {
 
-// `name` with its "(", e.g. "sin("; `angleMode` "DEG", "RAD" or "GRAD". Raises Failure for
-// any other angle mode; the result may be an infinity or a not-a-number, as the platform
-// gives it.
-double ApplyFunction(const std::string& name, double x, std::string_view angleMode);
+// `name` with its "(", e.g. "sin("; the result may be an infinity or a not-a-number, as the
+// platform gives it.
+double ApplyFunction(const std::string& name, double x, AngleMode angleMode);
 
 }  // namespace vimbo::reference

@@ -27,7 +27,7 @@ namespace {
 
 struct Context {
     std::string_view previousOutput;
-    std::string_view angleMode;
+    AngleMode angleMode;
     int depth = 0;
 };
 
@@ -315,7 +315,7 @@ std::string Evaluate(std::string_view input, const Context& context) {
 }  // namespace
 
 std::string EvaluateExpression(std::string_view text, std::string_view previousOutput,
-                               std::string_view angleMode) {
+                               AngleMode angleMode) {
     try {
         return Evaluate(text, Context{previousOutput, angleMode, 0});
     } catch (const SyntaxFailure&) {

@@ -10,10 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "engine/engine.h"
+
 namespace vimbo::reference {
 
 // Same contract as vimbo::EvaluateExpression: never throws, never returns an empty text.
 std::string EvaluateExpression(std::string_view text, std::string_view previousOutput,
-                               std::string_view angleMode);
+                               AngleMode angleMode);
 
 }  // namespace vimbo::reference
