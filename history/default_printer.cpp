@@ -4,7 +4,6 @@
 #include <QPrinter>
 
 #include "history/qt_report_printer.h"
-#include "history/qt_tape_layout.h"
 #include "history/report.h"
 
 namespace vimbo {
@@ -19,8 +18,7 @@ void PrintTapeOnDefaultPrinter(WindowControls& controls, const Clock& clock,
 void PrintTapeOnPrinter(QPrinter& printer, WindowControls& controls, const Clock& clock,
                         const QFont& tapeFont) {
     QtReportPrinter reportPrinter(printer);
-    QtTapeLayout layout(controls.tape, tapeFont);
-    PrintCommand(controls, clock, reportPrinter, layout);
+    PrintCommand(controls, clock, reportPrinter, tapeFont);
 }
 
 }  // namespace vimbo

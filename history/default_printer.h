@@ -12,7 +12,7 @@ class QPrinter;
 namespace vimbo {
 
 // Prints the tape in `tapeFont` under the dated title; returns quietly, with the focus in
-// txtInput, when there is no printer or the printer refuses the job.
+// the input line, when there is no printer or the printer refuses the job.
 void PrintTapeOnDefaultPrinter(WindowControls& controls, const Clock& clock, const QFont& tapeFont);
 
 // The same report on a given printer (a PDF file, for instance).

@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "history/print_job.h"
 #include "history/tape_pages.h"
 
 namespace vimbo {
@@ -10,7 +11,7 @@ namespace vimbo {
 namespace {
 
 constexpr int kHeaderPointSize = 12;
-constexpr std::int32_t kMarginTwips = 1000;
+constexpr int kMarginTwips = 1000;
 
 }  // namespace
 
@@ -22,21 +23,22 @@ QString ReportTitleLine(const CalendarDate& date) {
 }
 
 void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& printer,
-                  TapeLayout& layout) {
+                  const QFont& tapeFont) {
     if (controls.tape.wholeText().isEmpty()) {
         controls.input.giveFocus();
         return;
     }
     try {
         const BusyPointer busy(controls.window);
-        printer.SetPointSize(kHeaderPointSize);
-        printer.PrintLine(QStringLiteral(" "));
-        printer.PrintLine(QStringLiteral(" "));
-        printer.PrintLine(ReportTitleLine(clock.today()));
-        printer.PrintLine(
+        PrintJob job(printer);
+        job.setPointSize(kHeaderPointSize);
+        job.printLine(QStringLiteral(" "));
+        job.printLine(QStringLiteral(" "));
+        job.printLine(ReportTitleLine(clock.today()));
+        job.printLine(
             QStringLiteral("               ----------------------------------------------------"));
-        PrintRichText(printer, controls.tape, layout, kMarginTwips, kMarginTwips, kMarginTwips,
-                      kMarginTwips);
+        PrintRichText(job, controls.tape, tapeFont,
+                      QMargins(kMarginTwips, kMarginTwips, kMarginTwips, kMarginTwips));
     } catch (const std::exception&) {
         // No printer, a refused job, a failed page: the report is given up without a word.
     }

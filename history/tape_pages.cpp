@@ -1,61 +1,61 @@
 // SPDX-License-Identifier: MIT
 #include "history/tape_pages.h"
 
+#include <QPainter>
 #include <algorithm>
+
+#include "history/tape_document.h"
+#include "history/twips.h"
 
 namespace vimbo {
 
 namespace {
 
-std::int32_t PhysicalOffsetTwips(const ReportPrinter& printer, Axis axis) {
-    return ToWholeTwips(printer.PixelsToTwips(printer.PhysicalOffsetPixels(axis), axis));
+// Where the tape is drawn on every page, in twips from the printable area's top-left
+// corner: the margins from the paper's edges, less the printable area's offsets.
+QRectF DrawingRectangle(const QMargins& margins, const QPageLayout& page,
+                        const DeviceTwips& twips) {
+    const QPointF offset = twips.printableOffset(page);
+    const QSizeF paper = DeviceTwips::paperSize(page);
+    // A printer's absurd paper or offsets end the job rather than any edge running over.
+    const auto edge = [](double value) { return static_cast<double>(ToWholeTwips(value)); };
+    return QRectF(QPointF(edge(margins.left() - offset.x()), edge(margins.top() - offset.y())),
+                  QPointF(edge(paper.width() - margins.right() - offset.x()),
+                          edge(paper.height() - margins.bottom() - offset.y())));
 }
 
 }  // namespace
 
-void PrintRichText(ReportPrinter& printer, const Tape& control, TapeLayout& layout,
-                   std::int32_t leftMargin, std::int32_t topMargin, std::int32_t rightMargin,
-                   std::int32_t bottomMargin) {
-    printer.PrintLine(QStringLiteral(" "));
+void PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMargins& margins) {
+    job.printLine(QStringLiteral(" "));
 
-    const std::int32_t offX = PhysicalOffsetTwips(printer, Axis::horizontal);
-    const std::int32_t offY = PhysicalOffsetTwips(printer, Axis::vertical);
-    const SizeTwips paper = printer.PaperSizeTwips();
-    // Computed wide: a printer's absurd paper or offsets must not overflow the 32 bits.
-    using Wide = std::int64_t;
-    const RectTwips drawing{NarrowTwips(Wide{leftMargin} - offX),
-                            NarrowTwips(Wide{topMargin} - offY),
-                            NarrowTwips(Wide{paper.width} - rightMargin - offX),
-                            NarrowTwips(Wide{paper.height} - bottomMargin - offY)};
-    const SizeTwips printable = printer.PrintableSizeTwips();
-
-    FormatRangeRequest request;
-    request.hdc = request.hdcTarget = printer.DeviceHandle();
-    request.rc = drawing;
+    QPaintDevice& device = *job.painter().device();
+    const DeviceTwips twips(device);
+    const QRectF drawing = DrawingRectangle(margins, job.pageLayout(), twips);
+    QRectF rectangle = drawing;
     // Whatever was printed above (the report's header) runs below the top margin; the tape
     // starts under it rather than over it.
-    request.rc.top = std::max(drawing.top, printer.CurrentYTwips());
-    request.rcPage = RectTwips{0, 0, printable.width, printable.height};
-    request.chrg = CharRange{0, -1};
+    rectangle.setTop(std::max(drawing.top(), twips.fromPixels(QPointF(0, job.nextLineTop())).y()));
 
-    const std::int32_t length = control.length();
+    const TapeDocument document(tape.wholeText(), font, device, twips.toPixels(drawing).width());
+    qsizetype first = 0;
     for (;;) {
-        const std::int32_t next = layout.FormatRange(request);
-        if (next >= length) {
+        const QRectF pixels = twips.toPixels(rectangle);
+        const qsizetype end = document.linesThatFit(first, pixels.height());
+        document.draw(job.painter(), first, end, pixels.topLeft());
+        if (end == document.lineCount()) {
             break;
         }
         // A full page that takes not a single line would take none on any later page.
-        if (next <= request.chrg.cpMin && request.rc == drawing) {
+        if (end == first && rectangle == drawing) {
             break;
         }
-        request.chrg.cpMin = std::max(next, request.chrg.cpMin);
-        printer.StartNewPage();
-        printer.PrintLine(QStringLiteral(" "));
-        request.hdc = request.hdcTarget = printer.DeviceHandle();
-        request.rc = drawing;
+        first = end;
+        job.newPage();
+        job.printLine(QStringLiteral(" "));
+        rectangle = drawing;
     }
-    printer.EndDocument();
-    layout.ReleaseFormatCache();
+    job.end();
 }
 
 }  // namespace vimbo

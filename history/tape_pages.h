@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
-// Prints the whole tape, laid out by its own control, page after page, and ends the job.
+// Prints the whole tape, laid out in its own font, page after page, and ends the job.
 #pragma once
 
-#include <cstdint>
+#include <QMargins>
 
-#include "history/report_printer.h"
-#include "history/tape_layout.h"
+#include "history/print_job.h"
 #include "window/controls.h"
+
+class QFont;
 
 namespace vimbo {
 
-// Starts on the printer's current page (opening the job if none is open) with a line
-// holding one space, and ends the job. Margins are twips from the paper's edges. Failures
-// of the printer or the layout pass to the caller.
-void PrintRichText(ReportPrinter& printer, const Tape& control, TapeLayout& layout,
-                   std::int32_t leftMargin, std::int32_t topMargin, std::int32_t rightMargin,
-                   std::int32_t bottomMargin);
+// Starts on the job's current page (opening the job if none is open) with a line holding
+// one space, and ends the job. The margins are twips from the paper's edges. Failures of
+// the printer pass to the caller.
+void PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMargins& margins);
 
 }  // namespace vimbo

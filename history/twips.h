@@ -1,57 +1,41 @@
 // SPDX-License-Identifier: MIT
-// Twips (1/1440 inch), the unit of every printer coordinate of the report.
+// Twips (1/1440 inch), the unit the report's margins are given in, and the one place where
+// they meet the printer's pixels and points.
 #pragma once
 
-#include <cmath>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 #include <cstdint>
-#include <limits>
-#include <stdexcept>
+
+class QPageLayout;
+class QPaintDevice;
 
 namespace vimbo {
 
 inline constexpr int kTwipsPerInch = 1440;
 
-// A coordinate that no 32-bit twip can hold: a printer reporting no resolution, or a page
-// beyond any paper. The report is given up like any other printing failure.
-class TwipsRangeError : public std::range_error {
+// The nearest whole twip, a half going to the even neighbour. Raises PrinterError for an
+// infinity, a NaN or a value beyond the 32-bit range: no paper is that large.
+std::int32_t ToWholeTwips(double twips);
+
+// Twips on one device, at its own resolution along each axis.
+class DeviceTwips {
   public:
-    using std::range_error::range_error;
-};
+    // Raises PrinterError for a device that reports no resolution.
+    explicit DeviceTwips(const QPaintDevice& device);
 
-// The nearest whole twip, a half going to the even neighbour. Raises TwipsRangeError for an
-// infinity, a NaN or a value beyond the 32-bit range.
-inline std::int32_t ToWholeTwips(double twips) {
-    // nearbyint rounds in the default mode, round-to-nearest-even.
-    const double whole = std::nearbyint(twips);
-    // Written so that a NaN fails the test too.
-    if (!(whole >= std::numeric_limits<std::int32_t>::min() &&
-          whole <= std::numeric_limits<std::int32_t>::max())) {
-        throw TwipsRangeError("a printer coordinate beyond the twip range");
-    }
-    return static_cast<std::int32_t>(whole);
-}
+    // Whole twips, each axis rounded as ToWholeTwips.
+    QPointF fromPixels(const QPointF& pixels) const;
+    // How far the printable area lies from the paper's top-left corner, in whole twips.
+    QPointF printableOffset(const QPageLayout& page) const;
+    // The sheet of paper, in whole twips.
+    static QSizeF paperSize(const QPageLayout& page);
+    QRectF toPixels(const QRectF& twips) const;
 
-// A sum or difference of twips, computed wide, back into 32 bits; raises as ToWholeTwips.
-inline std::int32_t NarrowTwips(std::int64_t twips) {
-    if (twips < std::numeric_limits<std::int32_t>::min() ||
-        twips > std::numeric_limits<std::int32_t>::max()) {
-        throw TwipsRangeError("a printer coordinate beyond the twip range");
-    }
-    return static_cast<std::int32_t>(twips);
-}
-
-struct SizeTwips {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    friend bool operator==(const SizeTwips&, const SizeTwips&) = default;
-};
-
-struct RectTwips {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    friend bool operator==(const RectTwips&, const RectTwips&) = default;
+  private:
+    int dpiX_;
+    int dpiY_;
 };
 
 }  // namespace vimbo

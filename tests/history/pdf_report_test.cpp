@@ -3,21 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "history/default_printer.h"
 #include "history/grand_total.h"
 #include "tests/support/fake_controls.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/qt_print_to.h"
 
 namespace vimbo::testing {
 namespace {
+
+using vimbo::test_support::PrintTo;
 
 class FixedClock final : public Clock {
   public:
@@ -108,6 +114,10 @@ class PdfReport : public ::testing::Test {
 
     void Print(FakeWindow& window) {
         QPrinter printer(QPrinter::HighResolution);
+        Print(window, printer);
+    }
+
+    void Print(FakeWindow& window, QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf_);
         WindowControls& controls = window.controls;
@@ -121,19 +131,29 @@ class PdfReport : public ::testing::Test {
 
     std::vector<Word> PrintedWords() { return Words(RunTool(pdftotext_, {"-bbox", pdf_, "-"})); }
 
-    // The printed lines of each page, top to bottom: words on one baseline joined by a space.
-    std::vector<QStringList> PageLines() {
-        std::vector<QStringList> pages(static_cast<std::size_t>(Pages()));
+    // The printed lines of each page, top to bottom: words on one baseline joined by a space,
+    // placed where their first word is.
+    std::vector<std::vector<Word>> PrintedLines() {
+        std::vector<std::vector<Word>> pages(static_cast<std::size_t>(Pages()));
         const Word* previous = nullptr;
         for (const Word& word : PrintedWords()) {
-            QStringList& lines = pages.at(static_cast<std::size_t>(word.page - 1));
+            std::vector<Word>& lines = pages.at(static_cast<std::size_t>(word.page - 1));
             if (previous != nullptr && previous->page == word.page &&
                 std::abs(previous->yMin - word.yMin) < 0.5) {
-                lines.back() += u' ' + word.text;
+                lines.back().text += u' ' + word.text;
             } else {
-                lines << word.text;
+                lines.push_back(word);
             }
             previous = &word;
+        }
+        return pages;
+    }
+
+    std::vector<QStringList> PageLines() {
+        std::vector<QStringList> pages;
+        for (const std::vector<Word>& lines : PrintedLines()) {
+            pages.emplace_back();
+            std::ranges::for_each(lines, [&](const Word& line) { pages.back() << line.text; });
         }
         return pages;
     }
@@ -207,6 +227,88 @@ TEST_F(PdfReport, NothingIsOverprinted) {
         }
     }
 }
+
+// A printer's sheet, its unprintable border in points, and its resolution.
+struct Paper {
+    const char* name;
+    QPageSize::PageSizeId size;
+    QMarginsF border;
+    int dpi;
+};
+
+class PdfReportPlacement : public PdfReport, public ::testing::WithParamInterface<Paper> {};
+
+// Every line where the report's rules put it: the header from the printable area's top-left
+// corner; the tape 1000 twips from the paper's edges (the printable area's offsets taken to
+// whole twips, a half to the even one), on page one under the header's five lines; each page
+// holding as many tape lines, blank ones included, as fit above the bottom margin.
+TEST_P(PdfReportPlacement, LinesStandWhereTheMarginsPutThem) {
+    const Paper& paper = GetParam();
+    FakeWindow window;
+    FillTape(window, 150);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(paper.dpi);
+    ASSERT_TRUE(printer.setPageLayout(QPageLayout(QPageSize(paper.size), QPageLayout::Portrait,
+                                                  paper.border, QPageLayout::Point)));
+    Print(window, printer);
+
+    // Points from the paper's top-left corner.
+    const double pointsPerPixel = 72.0 / paper.dpi;
+    const QRect printable = printer.pageLayout().paintRectPixels(paper.dpi);
+    const QPointF origin = QPointF(printable.topLeft()) * pointsPerPixel;
+    const auto twips = [&](double pixels) { return std::nearbyint(pixels * 1440 / paper.dpi); };
+    const double paperTwips =
+        std::nearbyint(printer.pageLayout().fullRect(QPageLayout::Point).height() * 20);
+    const double left = origin.x() + (1000 - twips(printable.left())) / 20;
+    const double top = origin.y() + (1000 - twips(printable.top())) / 20;
+    const double bottom = origin.y() + (paperTwips - 1000 - twips(printable.top())) / 20;
+    QFont headerFont;
+    headerFont.setPointSize(12);
+    const QFontMetricsF header(headerFont, &printer);
+    const double firstTop = std::max(top, origin.y() + twips(5 * header.lineSpacing()) / 20);
+    // The tape's lines are a font high, rounded up to whole pixels.
+    const double pitch = std::ceil(QFontMetricsF(TapeFont(), &printer).height()) * pointsPerPixel;
+    constexpr double kTolerance = 0.02;  // points; a twip is 0.05
+
+    std::vector<std::vector<Word>> pages = PrintedLines();
+    ASSERT_GE(pages.size(), 2u);
+    ASSERT_GE(pages[0].size(), 3u);
+    for (const int i : {0, 1}) {  // the title and the rule, the third and fourth lines
+        const Word& line = pages[0][static_cast<std::size_t>(i)];
+        EXPECT_NEAR(line.xMin,
+                    origin.x() + header.horizontalAdvance(QString(15, u' ')) * pointsPerPixel,
+                    kTolerance);
+        EXPECT_NEAR(line.yMin, origin.y() + (2 + i) * header.lineSpacing() * pointsPerPixel,
+                    kTolerance);
+    }
+    pages[0].erase(pages[0].begin(), pages[0].begin() + 2);
+    const QStringList tape = window.tape.text.split(QRegularExpression("\r\n|\r|\n"));
+    qsizetype pageStart = 0;  // the tape line that opens the page
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        const double pageTop = page == 0 ? firstTop : top;
+        const auto fits = static_cast<qsizetype>(std::floor((bottom - pageTop) / pitch));
+        SCOPED_TRACE(page + 1);
+        EXPECT_FALSE(pages[page].empty());
+        for (const Word& line : pages[page]) {
+            const double k = (line.yMin - pageTop) / pitch;
+            EXPECT_NEAR(line.xMin, left, kTolerance);
+            EXPECT_NEAR(k, std::round(k), kTolerance / pitch);
+            EXPECT_EQ(tape.value(pageStart + std::lround(k)), line.text);
+            EXPECT_LT(std::lround(k), fits);
+        }
+        pageStart += fits;
+    }
+    EXPECT_GE(pageStart, tape.size() - 1) << "every tape line is printed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PdfReport, PdfReportPlacement,
+    ::testing::Values(Paper{"A4WithoutBorder", QPageSize::A4, {}, 1200},
+                      Paper{"LetterWithQuarterInchBorder", QPageSize::Letter,
+                            QMarginsF(18, 18, 18, 18), 1200},
+                      // 13 and 17 pixels at 320 dpi are 58.5 and 76.5 twips.
+                      Paper{"HalfTwipOffsetsGoToEven", QPageSize::A4, QMarginsF(3, 4, 5, 6), 320}),
+    [](const ::testing::TestParamInfo<Paper>& info) { return info.param.name; });
 
 TEST_F(PdfReport, DocumentIsTitledAsThePrintJob) {
     FakeWindow window;

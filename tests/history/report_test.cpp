@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tests/support/fake_controls.h"
 #include "tests/support/fake_report_printer.h"
 #include "tests/support/named_rows.h"
@@ -14,6 +12,7 @@ namespace vimbo::testing {
 namespace {
 
 using vimbo::test_support::PrintTo;
+using Step = FakeReportPrinter::Step;
 
 class FixedClock final : public Clock {
   public:
@@ -24,23 +23,10 @@ class FixedClock final : public Clock {
     CalendarDate date_;
 };
 
-const std::string kTitle7December2026 =
-    "PrintLine '               Vimbo Calculator Report 7/12/2026'";
-const std::string kRule =
-    "PrintLine '               ----------------------------------------------------'";
-
-// The operations of PrintRichText on the first page, up to its first layout request.
-const Log kTapeStart{"PrintLine ' '",          "PhysicalOffsetPixels h", "PixelsToTwips 0 h",
-                     "PhysicalOffsetPixels v", "PixelsToTwips 0 v",      "PaperSizeTwips",
-                     "PrintableSizeTwips",     "DeviceHandle",           "CurrentYTwips",
-                     "FormatRange 0"};
-
-Log Concat(std::initializer_list<Log> parts) {
-    Log all;
-    for (const Log& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
+QFont TapeFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9.75);
+    return font;
 }
 
 struct Report {
@@ -48,13 +34,11 @@ struct Report {
 
     FakeWindow window;
     FixedClock clock;
-    Log log;
-    FakeReportPrinter printer{log};
-    FakeTapeLayout layout{log};
+    FakeReportPrinter printer;
 
     void Print() {
         WindowControls& controls = window.controls;
-        PrintCommand(controls, clock, printer, layout);
+        PrintCommand(controls, clock, printer, TapeFont());
     }
 };
 
@@ -62,53 +46,21 @@ TEST(PrintCommand, EmptyTapeOpensNoJob) {
     Report report;
     report.Print();
 
-    EXPECT_TRUE(report.log.empty());
-    EXPECT_FALSE(report.printer.jobOpen);
+    EXPECT_TRUE(report.printer.steps.empty());
     EXPECT_EQ(report.window.input.focusCount, 1);
     EXPECT_TRUE(report.window.input.caretMoves.empty());
     EXPECT_TRUE(report.window.window.pointerChanges.empty());
-}
-
-TEST(PrintCommand, OnePageTapeInOrder) {
-    Report report;
-    report.window.tape.text = "2+3\r\n=\r\n5\r\n****************\r\n";
-    report.layout.nextIndices = {30};
-
-    report.Print();
-
-    const Log expected =
-        Concat({{"SetPointSize 12", "PrintLine ' '", "PrintLine ' '", kTitle7December2026, kRule},
-                kTapeStart,
-                {"EndDocument", "ReleaseFormatCache"}});
-    EXPECT_EQ(report.log, expected);
-    EXPECT_EQ(report.printer.PageCount(), 1u);
-    EXPECT_EQ(report.window.input.focusCount, 1);
-    EXPECT_TRUE(report.window.input.caretMoves.empty());
 }
 
 TEST(PrintCommand, TapeIsNeverChanged) {
     Report report;
     const QString tape = "\r25 GT\r\n****************";
     report.window.tape.text = tape;
-    report.layout.nextIndices = {static_cast<std::int32_t>(tape.size())};
 
     report.Print();
 
     EXPECT_EQ(report.window.tape.text, tape);
     EXPECT_TRUE(report.window.tape.writes.empty());
-}
-
-TEST(PrintCommand, HeaderAndTapeShareTheFirstPage) {
-    Report report;
-    report.window.tape.text = "1+1";
-    report.layout.nextIndices = {3};
-
-    report.Print();
-
-    ASSERT_EQ(report.layout.requests.size(), 1u);
-    EXPECT_EQ(report.layout.requests[0].hdc, report.printer.Page(1));
-    // The fifth line of the page is PrintRichText's line holding a space.
-    EXPECT_EQ(std::count(report.log.begin(), report.log.end(), "PrintLine ' '"), 3);
 }
 
 struct DateCase {
@@ -122,13 +74,6 @@ class ReportTitle : public ::testing::TestWithParam<DateCase> {};
 TEST_P(ReportTitle, DayMonthYearWithoutLeadingZeros) {
     const DateCase& row = GetParam();
     EXPECT_EQ(ReportTitleLine(row.date), row.title);
-
-    Report report(row.date);
-    report.window.tape.text = "x";
-    report.layout.nextIndices = {1};
-    report.Print();
-    ASSERT_GE(report.log.size(), 4u);
-    EXPECT_EQ(report.log[3], "PrintLine '" + row.title.toStdString() + "'");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,129 +95,55 @@ INSTANTIATE_TEST_SUITE_P(
                                "               Vimbo Calculator Report 9/1/10000"}),
     [](const ::testing::TestParamInfo<DateCase>& info) { return info.param.name; });
 
-struct FailureCase {
+// At 72 dpi a tape line is 12 points high and the header's five lines 70 points: on paper
+// 117 points high the tape's room (1000 to 1340 twips) takes one line, and none under the
+// header; on paper 100 points high it takes none at all.
+struct JobCase {
     const char* name;
-    std::optional<std::size_t> printerFailsAt;  // index in the log
-    std::optional<std::size_t> layoutFailsAt;   // FormatRange call
-    Log expected;
+    qreal paperHeight;  // points; the paper is as wide as A4
+    std::optional<Step> refuse;
+    int dotsPerMeter;
+    std::vector<Step> steps;
 };
 
-class PrintCommandFailure : public ::testing::TestWithParam<FailureCase> {};
+class PrintCommandJob : public ::testing::TestWithParam<JobCase> {};
 
-// The tape takes two pages: FormatRange answers 40, then 80 = the length.
-TEST_P(PrintCommandFailure, StopsAtOnceAndReturnsQuietly) {
-    const FailureCase& row = GetParam();
+TEST_P(PrintCommandJob, PagesUntilTheTapeEndsOrTheFirstFailure) {
+    const JobCase& row = GetParam();
     Report report;
-    report.window.tape.text = QString(80, u'7');
-    report.layout.nextIndices = {40, 80};
-    report.printer.failAtOperation = row.printerFailsAt;
-    report.layout.failAtRequest = row.layoutFailsAt;
+    report.window.tape.text = QStringLiteral("1\r\n2");
+    report.printer.refuse = row.refuse;
+    report.printer.dotsPerMeter = row.dotsPerMeter;
+    report.printer.layout.setPageSize(QPageSize(QSizeF(595, row.paperHeight), QPageSize::Point));
 
     report.Print();
 
-    EXPECT_EQ(report.log, row.expected);
+    EXPECT_EQ(report.printer.steps, row.steps);
     EXPECT_EQ(report.window.input.focusCount, 1);
     EXPECT_TRUE(report.window.input.caretMoves.empty());
     EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
     EXPECT_TRUE(report.window.tape.writes.empty());
 }
 
-const Log kHeader{"SetPointSize 12", "PrintLine ' '", "PrintLine ' '", kTitle7December2026, kRule};
+using enum FakeReportPrinter::Step;
+constexpr int k72Dpi = 2835;  // dots per metre
 
 INSTANTIATE_TEST_SUITE_P(
-    PrintCommand, PrintCommandFailure,
+    PrintCommand, PrintCommandJob,
     ::testing::Values(
-        FailureCase{"NoJobAtTheFirstLine", 1, std::nullopt, {"SetPointSize 12", "PrintLine ' '"}},
-        FailureCase{"RefusedAtTheTitleLine",
-                    3,
-                    std::nullopt,
-                    {"SetPointSize 12", "PrintLine ' '", "PrintLine ' '", kTitle7December2026}},
-        FailureCase{"RefusedAtTheNewPage", 15, std::nullopt,
-                    Concat({kHeader, kTapeStart, {"StartNewPage"}})},
-        FailureCase{"LayoutFailsOnTheSecondPage", std::nullopt, 1,
-                    Concat({kHeader,
-                            kTapeStart,
-                            {"StartNewPage", "PrintLine ' '", "DeviceHandle", "FormatRange 40"}})},
-        FailureCase{"RefusedAtTheEnd", 19, std::nullopt,
-                    Concat({kHeader,
-                            kTapeStart,
-                            {"StartNewPage", "PrintLine ' '", "DeviceHandle", "FormatRange 40",
-                             "EndDocument"}})}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
-
-// A printer that reports what no twip can hold ends the job at once, as a refusal does.
-struct BadPageCase {
-    const char* name;
-    int dpiX, dpiY, offsetPixelsX;
-    SizeTwips paper;
-    Log expected;
-};
-
-class PrintCommandBadPage : public ::testing::TestWithParam<BadPageCase> {};
-
-TEST_P(PrintCommandBadPage, EndsTheJobQuietly) {
-    const BadPageCase& row = GetParam();
-    Report report;
-    report.window.tape.text = QStringLiteral("2+3");
-    report.layout.nextIndices = {3};
-    report.printer.dpiX = row.dpiX;
-    report.printer.dpiY = row.dpiY;
-    report.printer.offsetPixelsX = row.offsetPixelsX;
-    report.printer.paper = row.paper;
-
-    report.Print();
-
-    EXPECT_EQ(report.log, row.expected);
-    EXPECT_EQ(report.window.input.focusCount, 1);
-    EXPECT_EQ(report.window.window.pointerChanges, (std::vector<bool>{true, false}));
-    EXPECT_TRUE(report.window.tape.writes.empty());
-}
-
-const Log kUpToOffsetX = Concat({kHeader, {"PrintLine ' '", "PhysicalOffsetPixels h"}});
-
-INSTANTIATE_TEST_SUITE_P(
-    PrintCommand, PrintCommandBadPage,
-    ::testing::Values(BadPageCase{"ZeroHorizontalResolution",
-                                  0,
-                                  1200,
-                                  0,
-                                  {11906, 16838},
-                                  Concat({kUpToOffsetX, {"PixelsToTwips 0 h"}})},
-                      BadPageCase{"ZeroVerticalResolution",
-                                  1200,
-                                  0,
-                                  0,
-                                  {11906, 16838},
-                                  Concat({kUpToOffsetX,
-                                          {"PixelsToTwips 0 h", "PhysicalOffsetPixels v",
-                                           "PixelsToTwips 0 v"}})},
-                      BadPageCase{"ZeroResolutionWithAnOffset",
-                                  0,
-                                  1200,
-                                  50,
-                                  {11906, 16838},
-                                  Concat({kUpToOffsetX, {"PixelsToTwips 50 h"}})},
-                      BadPageCase{"OffsetBeyondTheTwipRange",
-                                  1,
-                                  1200,
-                                  2000000,
-                                  {11906, 16838},
-                                  Concat({kUpToOffsetX, {"PixelsToTwips 2000000 h"}})},
-                      // A negative offset pushes the right edge of the widest paper past the range.
-                      BadPageCase{"PaperEdgeBeyondTheTwipRange",
-                                  1440,
-                                  1200,
-                                  -2000,
-                                  {2147483647, 16838},
-                                  Concat({kUpToOffsetX,
-                                          {"PixelsToTwips -2000 h", "PhysicalOffsetPixels v",
-                                           "PixelsToTwips 0 v", "PaperSizeTwips"}})}),
-    [](const ::testing::TestParamInfo<BadPageCase>& info) { return info.param.name; });
+        JobCase{"OnePage", 842, std::nullopt, k72Dpi, {open, close}},
+        JobCase{"HeaderFillsPageOne", 117, std::nullopt, k72Dpi, {open, newPage, newPage, close}},
+        JobCase{"NoRoomForALineEndsTheJob", 100, std::nullopt, k72Dpi, {open, newPage, close}},
+        JobCase{"NoPrinterOrARefusedJob", 842, open, k72Dpi, {open}},
+        JobCase{"RefusedNewPage", 117, newPage, k72Dpi, {open, newPage}},
+        JobCase{"RefusedEnd", 842, close, k72Dpi, {open, close}},
+        JobCase{"NoResolution", 842, std::nullopt, 1, {open}},
+        JobCase{"PaperBeyondAnyTwip", 2e8, std::nullopt, k72Dpi, {open}}),
+    [](const ::testing::TestParamInfo<JobCase>& info) { return info.param.name; });
 
 TEST(PrintCommand, BusyPointerWhilePrinting) {
     Report report;
     report.window.tape.text = "x";
-    report.layout.nextIndices = {1};
 
     report.Print();
 

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <limits>
 
-#include "history/qt_report_printer.h"
+#include "history/report_printer.h"
 
 namespace vimbo {
 namespace {
@@ -43,7 +43,7 @@ struct BeyondCase {
 class TwipsBeyondRange : public ::testing::TestWithParam<BeyondCase> {};
 
 TEST_P(TwipsBeyondRange, RaisesInsteadOfWrapping) {
-    EXPECT_THROW(ToWholeTwips(GetParam().twips), TwipsRangeError);
+    EXPECT_THROW(ToWholeTwips(GetParam().twips), PrinterError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,24 +55,15 @@ INSTANTIATE_TEST_SUITE_P(
                       BeyondCase{"PixelsTimesTwipsPerInch", 2147483647.0 * 1440.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(NarrowTwips, KeepsTheRangeAndRaisesBeyondIt) {
-    EXPECT_EQ(NarrowTwips(std::int64_t{2147483647}), 2147483647);
-    EXPECT_EQ(NarrowTwips(-std::int64_t{2147483648}), -2147483647 - 1);
-    EXPECT_THROW(NarrowTwips(std::int64_t{2147483648}), TwipsRangeError);
-    EXPECT_THROW(NarrowTwips(-std::int64_t{2147483649}), TwipsRangeError);
-}
-
 // A printer that reports no resolution, as a broken driver may.
-TEST(QtReportPrinterResolution, ZeroIsAPrinterFailure) {
+TEST(DeviceTwips, ZeroResolutionIsAPrinterFailure) {
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
     printer.setResolution(0);
     ASSERT_EQ(printer.logicalDpiX(), 0);
-    QtReportPrinter report(printer);
-    EXPECT_THROW(report.PixelsToTwips(0, Axis::horizontal), PrinterError);
-    EXPECT_THROW(report.CurrentYTwips(), PrinterError);
+    EXPECT_THROW(DeviceTwips{printer}, PrinterError);
 }
 
 }  // namespace
