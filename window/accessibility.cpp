@@ -14,6 +14,7 @@
 
 #include "window/main_window.h"
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 namespace vimbo {
 
 namespace {
@@ -43,6 +44,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, SpiObjectReferenc
 }  // namespace vimbo
 
 Q_DECLARE_METATYPE(vimbo::SpiObjectReference)
+#endif
 
 namespace vimbo {
 
