@@ -47,19 +47,21 @@ TEST_F(AccessibleWindow, OffersEveryShownControlButNotTheHiddenStores) {
     }
 }
 
-TEST_F(AccessibleWindow, GrandTotalAndPrintSayWhatTheyDo) {
+TEST_F(AccessibleWindow, GrandTotalPrintAndRoundSayWhatTheyDo) {
     const struct {
         const char* name;
         const char* caption;
+        const char* accessibleName;
         const char* description;
     } rows[] = {
-        {"Command3", "GT", "Write the grand total onto the tape"},
-        {"Command1", "Print", "Print the tape on the default printer"},
+        {"Command3", "GT", "GT", "Write the grand total onto the tape"},
+        {"Command1", "Print", "Print", "Print the tape on the default printer"},
+        {"cmdRound", "Round", "Round to", "Round the result: type how many decimal places next"},
     };
     for (const auto& row : rows) {
         QAccessibleInterface* const iface =
             QAccessible::queryAccessibleInterface(control(row.name));
-        EXPECT_EQ(iface->text(QAccessible::Name), QLatin1String(row.caption));
+        EXPECT_EQ(iface->text(QAccessible::Name), QLatin1String(row.accessibleName));
         EXPECT_EQ(iface->text(QAccessible::Description), QLatin1String(row.description));
         EXPECT_EQ(control<QPushButton>(row.name)->text(), QLatin1String(row.caption));
     }
