@@ -12,6 +12,7 @@ void GrandTotalCommand(WindowControls& controls) {
     // Two separate whole-text replacements; the lone CR gives the empty line before the total.
     controls.tape.appendText(u'\r' + total + QStringLiteral(" GT"));
     controls.tape.appendText(QStringLiteral("\r\n") + kTapeSeparator);
+    controls.input.announce(Outcome::GrandTotal, total);
 }
 
 }  // namespace vimbo

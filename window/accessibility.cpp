@@ -14,6 +14,7 @@
 
 #include "window/main_window.h"
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 namespace vimbo {
 
 namespace {
@@ -43,6 +44,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, SpiObjectReferenc
 }  // namespace vimbo
 
 Q_DECLARE_METATYPE(vimbo::SpiObjectReference)
+#endif
 
 namespace vimbo {
 
@@ -52,8 +54,8 @@ namespace {
 // the new text belongs, and Orca speaks only a text. The change goes out once more with its
 // text, from the same object on the connection that Qt's bridge keeps to the accessibility bus
 // (named "a11y"); without a screen reader that connection does not exist and nothing is sent.
-void SendDescriptionText(QWidget& widget, const QString& description) {
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+void SendDescriptionText(QWidget& widget, const QString& description) {
     QDBusConnection bus(QStringLiteral("a11y"));
     QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(&widget);
     if (!QAccessible::isActive() || !bus.isConnected() || iface == nullptr) {
@@ -68,11 +70,8 @@ void SendDescriptionText(QWidget& widget, const QString& description) {
     signal << QStringLiteral("accessible-description") << 0 << 0
            << QVariant::fromValue(QDBusVariant(description)) << QVariant::fromValue(application);
     bus.send(signal);
-#else
-    Q_UNUSED(widget);
-    Q_UNUSED(description);
-#endif
 }
+#endif
 
 // The window's own controls that a user can see; the hidden ones only store settings.
 QList<QWidget*> ShownControls(const QWidget& window) {
@@ -125,17 +124,42 @@ void InstallMainWindowAccessibility() {
     QAccessible::installFactory(&MainWindowAccessibleFactory);  // a second call adds nothing
 }
 
-void DescribeResult(QWidget& inputLine, const QString& result) {
-    const QString description =
-        result.isEmpty() ? QString()
-                         : QCoreApplication::translate("MainWindow", "Result %1").arg(result);
-    if (inputLine.accessibleDescription() != description) {
-        inputLine.setAccessibleDescription(description);  // reports the change itself
-    } else {
-        QAccessibleEvent event(&inputLine, QAccessible::DescriptionChanged);
+QString OutcomeMessage(Outcome outcome, const QString& text) {
+    const auto tr = [](const char* source) {
+        return QCoreApplication::translate("MainWindow", source);
+    };
+    switch (outcome) {
+        case Outcome::Result:
+            return tr("Result %1").arg(text);
+        case Outcome::GrandTotal:
+            return tr("Grand total %1").arg(text);
+        case Outcome::Input:
+            return text.isEmpty() ? tr("Input empty") : tr("Input %1").arg(text);
+        case Outcome::Cleared:
+            return tr("Cleared");
+    }
+    return text;
+}
+
+void AnnounceOutcome(QWidget& inputLine, Outcome outcome, const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The focus coming back from a key brings the input line's own text with it (Orca 48 reads
+    // it out), so only the other outcomes are news.
+    if (outcome != Outcome::Input) {
+        QAccessibleAnnouncementEvent event(&inputLine, OutcomeMessage(outcome, text));
         QAccessible::updateAccessibility(&event);
     }
-    SendDescriptionText(inputLine, description);
+#else
+    // The description holds the message only while its change is reported: a screen reader
+    // reads the description with the object whenever the focus comes back. Empty between two
+    // messages, the same message again is a change again.
+    for (const QString& description : {OutcomeMessage(outcome, text), QString()}) {
+        inputLine.setAccessibleDescription(description);  // reports the change itself
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        SendDescriptionText(inputLine, description);
+#endif
+    }
+#endif
 }
 
 }  // namespace vimbo

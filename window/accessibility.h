@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader learns of the main window: a frame named by its title that offers only
-// the controls a user can see, what GT and Print do, and the result of every evaluation.
+// the controls a user can see, and the outcome of every action.
 #pragma once
 
 #include <QString>
+
+#include "window/controls.h"
 
 class QWidget;
 
@@ -15,9 +17,13 @@ namespace vimbo {
 // the right one.
 void InstallMainWindowAccessibility();
 
-// Tells a screen reader the result just shown, through the input line that keeps the focus:
-// its accessible description becomes "Result <result>" (nothing for an empty result), and a
-// description change is reported even when the same result comes again, so it is spoken anew.
-void DescribeResult(QWidget& inputLine, const QString& result);
+// What a screen reader says of an action's outcome: "Result 42", "Grand total 90", "Input 6*7",
+// "Input empty", "Cleared".
+QString OutcomeMessage(Outcome outcome, const QString& text);
+
+// Tells a screen reader an action's outcome once, from the input line that has the focus when
+// the action ends: as an announcement where Qt has one (6.8), else as a description that is
+// empty again at once, so that no later return of the focus reads out a stale outcome.
+void AnnounceOutcome(QWidget& inputLine, Outcome outcome, const QString& text);
 
 }  // namespace vimbo

@@ -48,8 +48,12 @@ constexpr WindowControl Bold(WindowControl control) {
     return control;
 }
 
-constexpr WindowControl WithToolTip(WindowControl control, const char* toolTip) {
+// A tooltip in the expression language reads as code to a screen reader: the description says
+// in words what the key does.
+constexpr WindowControl WithToolTip(WindowControl control, const char* toolTip,
+                                    const char* description) {
     control.toolTip = toolTip;
+    control.description = description;
     return control;
 }
 
@@ -103,7 +107,8 @@ constexpr auto kControls = std::to_array<WindowControl>({
     Key("cmdNum0",            "0",      "0",         "Zero",              25, 4, 1),
     Key("cmdDecPoint",        ".",      ".",         "Decimal point",     26, 4, 2),
     WithToolTip(Key("cmdRound", "Round", ">RoundTo(", "Round to",         27, 4, 3),
-                ">RoundTo([how many decimal places?])"),
+                ">RoundTo([how many decimal places?])",
+                "Round the result: type how many decimal places next"),
     Key("cmdPi",              "Pi",     "Pi",        "Pi",                28, 4, 4),
 
     {.name = name::decimalsPattern, .kind = K::TextBox, .caption = "", .place = {3720, 4080, 150, 285},

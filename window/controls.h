@@ -17,12 +17,23 @@ class TextBox {
     virtual void setText(const QString& text) = 0;
 };
 
+// What an action changed that the window shows, as a screen reader is told it.
+enum class Outcome {
+    Result,      // with the output line's new result
+    GrandTotal,  // with the grand total just written onto the tape
+    Input,       // with the input line's new text
+    Cleared,     // everything emptied; no text
+};
+
 // The input line txtInput: a text box that can take the focus and place its caret.
 // Caret positions count UTF-16 code units, as QString::size() does.
 class InputLine : public TextBox {
   public:
     virtual void giveFocus() = 0;                     // the caret does not move
     virtual void setCaretPosition(int position) = 0;  // nothing selected afterwards
+    // Tells a screen reader, once, what the action now ending has changed. Every such action
+    // ends with the focus here, and a screen reader follows only the focused object.
+    virtual void announce(Outcome outcome, const QString& text) = 0;
 };
 
 // Where the window keeps its angle mode (the hidden label lblDRG, which shows it as text).

@@ -74,6 +74,7 @@ void EqualsAction(WindowControls& controls) {
         FormatByPattern(sum, controls.decimalsPattern.text().toStdString())));
 
     FocusInputAtEnd(controls);
+    controls.input.announce(Outcome::Result, controls.output.text());
 }
 
 bool EnterInInput(WindowControls& controls) {

@@ -15,6 +15,7 @@ void AppendToInput(WindowControls& controls, const QString& text) {
 void InsertToken(WindowControls& controls, const QString& token) {
     AppendToInput(controls, token);
     FocusInputAtEnd(controls);
+    controls.input.announce(Outcome::Input, controls.input.text());
 }
 
 void BackspaceAction(WindowControls& controls) {
@@ -26,6 +27,9 @@ void BackspaceAction(WindowControls& controls) {
         controls.input.setText(input.left(input.size() - (surrogatePair ? 2 : 1)));
     }
     FocusInputAtEnd(controls);
+    if (!input.isEmpty()) {
+        controls.input.announce(Outcome::Input, controls.input.text());
+    }
 }
 
 void ClearAction(WindowControls& controls) {
@@ -35,6 +39,7 @@ void ClearAction(WindowControls& controls) {
     controls.grandTotal.setText(QString());
     controls.tape.setWholeText(QString());
     FocusInputAtEnd(controls);
+    controls.input.announce(Outcome::Cleared, QString());
 }
 
 void DecimalsOptionClick(WindowControls& controls) {

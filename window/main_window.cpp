@@ -94,7 +94,7 @@ struct MainWindow::Bindings {
         : inputWidget(Child<QLineEdit>(window, control_name::input)),
           tapeWidget(Child<TapeView>(window, control_name::tape)),
           input(inputWidget),
-          output(Child<QLineEdit>(window, control_name::output), inputWidget),
+          output(Child<QLineEdit>(window, control_name::output)),
           decimalsPattern(Child<QLineEdit>(window, control_name::decimalsPattern)),
           grandTotal(Child<QLineEdit>(window, control_name::grandTotal)),
           tape(tapeWidget),
@@ -106,7 +106,7 @@ struct MainWindow::Bindings {
     QLineEdit& inputWidget;
     TapeView& tapeWidget;
     QtInputLine input;
-    QtOutputLine output;
+    QtTextBox output;
     QtTextBox decimalsPattern;
     QtTextBox grandTotal;
     QtTape tape;

@@ -8,11 +8,6 @@
 
 namespace vimbo {
 
-void QtOutputLine::setText(const QString& text) {
-    box_.setText(text);
-    DescribeResult(inputLine_, text);
-}
-
 AngleMode QtAngleModeLabel::mode() const {
     // Only setMode writes the caption; a caption it did not write means degrees, as at start.
     return AngleModeFromName(label_.text().toStdString()).value_or(AngleMode::Degrees);
@@ -26,6 +21,10 @@ void QtAngleModeLabel::setMode(AngleMode mode) {
 void QtInputLine::giveFocus() {
     // OtherFocusReason: a tab reason would make the line edit select its whole text.
     box_.setFocus(Qt::OtherFocusReason);
+}
+
+void QtInputLine::announce(Outcome outcome, const QString& text) {
+    AnnounceOutcome(box_, outcome, text);
 }
 
 void QtInputLine::setCaretPosition(int position) {

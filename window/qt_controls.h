@@ -23,19 +23,6 @@ class QtTextBox final : public TextBox {
     QLineEdit& box_;
 };
 
-// The output line txtOutput: what it is given to show is also told to a screen reader through
-// the input line, which keeps the focus after an evaluation.
-class QtOutputLine final : public TextBox {
-  public:
-    QtOutputLine(QLineEdit& box, QLineEdit& inputLine) : box_(box), inputLine_(inputLine) {}
-    QString text() const override { return box_.text(); }
-    void setText(const QString& text) override;
-
-  private:
-    QLineEdit& box_;
-    QLineEdit& inputLine_;
-};
-
 // The line edit's own limit (32767 characters) would cut a keypad token appended at the
 // limit without a word; the input line takes every character instead, as the tape does.
 class QtInputLine final : public InputLine {
@@ -47,6 +34,7 @@ class QtInputLine final : public InputLine {
     void setText(const QString& text) override { box_.setText(text); }
     void giveFocus() override;
     void setCaretPosition(int position) override;
+    void announce(Outcome outcome, const QString& text) override;
 
   private:
     QLineEdit& box_;

@@ -110,6 +110,8 @@ TEST_P(GrandTotalFocus, MovesFocusOnlyNotTheCaret) {
     EXPECT_EQ(window.input.focusCount, 1);
     EXPECT_TRUE(window.input.caretMoves.empty());
     EXPECT_EQ(window.input.text(), "12+");
+    // The total is told once it is on the tape; an empty one changes nothing to tell.
+    EXPECT_EQ(window.log.last(), window.tape.writes.isEmpty() ? "focus" : "say GrandTotal 25");
 }
 
 INSTANTIATE_TEST_SUITE_P(GrandTotal, GrandTotalFocus,

@@ -49,6 +49,10 @@ class FakeInputLine final : public InputLine {
         caretMoves.push_back(position);
         log_.append(QStringLiteral("caret %1").arg(position));
     }
+    void announce(Outcome outcome, const QString& text) override {
+        static const char* const kOutcomes[] = {"Result", "GrandTotal", "Input", "Cleared"};
+        log_.append(QStringLiteral("say %1 %2").arg(kOutcomes[static_cast<int>(outcome)], text));
+    }
     // The user's typing and selecting, which bypass the log.
     void type(const QString& text) {
         text_ = text;

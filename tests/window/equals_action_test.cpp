@@ -27,7 +27,7 @@ TEST(EqualsOrder, StepsRunInTheirOrder) {
     const QStringList expected{
         "txtdec = ",   "busy",      "events",    "txtOutput = 5", "default pointer",
         "events",      "list1 set", "list1 set", "list1 set",     "list1 set",
-        "txtInput = ", "Text1 = 5", "focus",     "caret 0",
+        "txtInput = ", "Text1 = 5", "focus",     "caret 0",       "say Result 5",
     };
     EXPECT_EQ(w.log, expected);
 }

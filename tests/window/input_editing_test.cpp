@@ -42,7 +42,7 @@ TEST(InsertToken, LeavesSelectedTextAndClearsSelection) {
 TEST(InsertToken, FocusThenCaret) {
     FakeWindow w;
     InsertToken(w.controls, QStringLiteral("7"));
-    EXPECT_EQ(w.log, QStringList({"txtInput = 7", "focus", "caret 1"}));
+    EXPECT_EQ(w.log, QStringList({"txtInput = 7", "focus", "caret 1", "say Input 7"}));
 }
 
 TEST(AppendToInput, DoesNotTouchTheFocus) {
@@ -69,6 +69,8 @@ TEST_P(BackspaceTest, DropsLastCharacter) {
     EXPECT_EQ(w.input.text(), c.expected);
     EXPECT_EQ(w.input.caret, c.expected.size());
     EXPECT_TRUE(w.input.hasFocus);
+    // Told after the focus is back, and only when something went.
+    EXPECT_EQ(w.log.last(), c.input.isEmpty() ? "caret 0" : "say Input " + c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -99,8 +101,8 @@ TEST(Clear, EmptiesInOrderAndResetsAngleMode) {
     w.twoDecimals.checked = true;
     w.log.clear();
     ClearAction(w.controls);
-    const QStringList expected{
-        "txtInput = ", "txtOutput = ", "lblDRG = DEG", "Text1 = ", "list1 set", "focus", "caret 0"};
+    const QStringList expected{"txtInput = ", "txtOutput = ", "lblDRG = DEG", "Text1 = ",
+                               "list1 set",   "focus",        "caret 0",      "say Cleared "};
     EXPECT_EQ(w.log, expected);  // also shows that txtdec is not written
     EXPECT_EQ(w.tape.wholeText(), QString());
     EXPECT_EQ(w.decimalsPattern.text(), QStringLiteral("0.00"));
