@@ -38,8 +38,9 @@ build_suite "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DVIMBO_SANITIZE=ON -
 took "sanitizer build" "$start"
 start=$SECONDS
 # The sanitized test processes spend most of their time starting (the runtime maps its
-# shadow memory), not computing: they run two to a core, and the fuzzing and the
-# reproducibility builds, which need the cores, run meanwhile; their output follows.
+# shadow memory), not computing: they run two to a core, and the fuzzing and the package's
+# two builds use the cores meanwhile (the builds one, as the fuzzers do once built); their
+# output follows.
 logs="$top/build/logs"
 mkdir -p "$logs"
 fuzz_pid=""
@@ -48,7 +49,7 @@ if [ -x "$top/scripts/fuzz.sh" ]; then
   "$top/scripts/fuzz.sh" 60 >"$logs/fuzz.log" 2>&1 &
   fuzz_pid=$!
 fi
-"$top/scripts/check-reproducible.sh" "$top/build/reproducible" >"$logs/reproducible.log" 2>&1 &
+JOBS=1 "$top/scripts/check-reproducible.sh" "$top/build/reproducible" >"$logs/reproducible.log" 2>&1 &
 reproducible_pid=$!
 # The runs in a real X server stay out of this pass: the system's X and D-Bus libraries
 # leak at exit, which LeakSanitizer reports as the program's failure, and faketime's preload
