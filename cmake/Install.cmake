@@ -54,7 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The same package from the same sources: modes that do not follow the umask, and every
 # time in the archives the one time of cmake/Reproducible.cmake, which CPack's archives take
-# from SOURCE_DATE_EPOCH in its environment (this file sets it when cpack runs without it).
+# from SOURCE_DATE_EPOCH in its environment (CPackTime.cmake sets it when cpack runs without).
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebMemberModes.cmake)
