@@ -6,11 +6,10 @@
 # with diffoscope when it is installed, else with the archives' listings and which files
 # differ. Without SOURCE_DATE_EPOCH set, the package's times come from packaging/changelog.
 #   scripts/check-reproducible.sh [WORK_DIR]   build/reproducible by default
-# JOBS sets how many compilations run at once (all cores by default).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 work="$(mkdir -p "${1:-$top/build/reproducible}" && cd "${1:-$top/build/reproducible}" && pwd)"
-jobs="${JOBS:-$(nproc)}"
+jobs="$(nproc)"
 
 # Copies the tree's files as git sees them (committed or not, without what it ignores).
 copy_tree() {  # destination

@@ -3,9 +3,8 @@
 # Builds everything and runs every test (installing what is missing): the whole suite, which
 # also builds the Debian package and checks it with lintian, appstreamcli,
 # desktop-file-validate and man --warnings (tests/package), then the whole suite again
-# built with the address and undefined-behaviour sanitizers, a short fuzzing run of the
-# engine, and the package built twice over to show it is reproducible. Each part's time is
-# printed after it.
+# built with the address and undefined-behaviour sanitizers, and a short fuzzing run of the
+# engine. Each part's time is printed after it.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh" test
@@ -38,19 +37,16 @@ build_suite "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DVIMBO_SANITIZE=ON -
 took "sanitizer build" "$start"
 start=$SECONDS
 # The sanitized test processes spend most of their time starting (the runtime maps its
-# shadow memory), not computing: they run two to a core, and the fuzzing and the package's
-# two builds use the cores meanwhile (the builds one, as the fuzzers do once built); their
-# output follows.
+# shadow memory), not computing: they run two to a core, and the fuzzing uses the cores
+# meanwhile; its output follows.
 logs="$top/build/logs"
 mkdir -p "$logs"
 fuzz_pid=""
-trap 'kill $fuzz_pid ${reproducible_pid:-} 2>/dev/null || true' EXIT
+trap 'kill $fuzz_pid 2>/dev/null || true' EXIT
 if [ -x "$top/scripts/fuzz.sh" ]; then
   "$top/scripts/fuzz.sh" 60 >"$logs/fuzz.log" 2>&1 &
   fuzz_pid=$!
 fi
-JOBS=1 "$top/scripts/check-reproducible.sh" "$top/build/reproducible" >"$logs/reproducible.log" 2>&1 &
-reproducible_pid=$!
 # The runs in a real X server stay out of this pass: the system's X and D-Bus libraries
 # leak at exit, which LeakSanitizer reports as the program's failure, and faketime's preload
 # cannot come before the sanitizer runtime. The same code runs sanitized offscreen.
@@ -64,8 +60,4 @@ if [ -n "$fuzz_pid" ]; then
   cat "$logs/fuzz.log"
   took "fuzzing, from the sanitized suite's start to its end" "$start"
 fi
-echo "== Reproducible package"
-wait "$reproducible_pid" || status=1
-cat "$logs/reproducible.log"
-took "two package builds, from the sanitized suite's start to their end" "$start"
 exit "$status"
