@@ -52,6 +52,18 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VIMBO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The same package from the same sources: modes that do not follow the umask, and every
+# time in the archives the one time of cmake/Reproducible.cmake, which CPack's archives take
+# from SOURCE_DATE_EPOCH in its environment (CPackTime.cmake sets it when cpack runs without).
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebMemberModes.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackTime.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} @ONLY CONTENT [[
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(ENV{SOURCE_DATE_EPOCH} @VIMBO_SOURCE_DATE_EPOCH@)
+endif()
+]])
 # The libraries the programs link, each once as dpkg-shlibdeps finds it; the font the
 # window asks for; and Qt's Wayland plugin, so that the window runs natively there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

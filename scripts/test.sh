@@ -3,36 +3,61 @@
 # Builds everything and runs every test (installing what is missing): the whole suite, which
 # also builds the Debian package and checks it with lintian, appstreamcli,
 # desktop-file-validate and man --warnings (tests/package), then the whole suite again
-# built with the address and undefined-behaviour sanitizers, then a short fuzzing run of
-# the engine.
+# built with the address and undefined-behaviour sanitizers, and a short fuzzing run of the
+# engine. Each part's time is printed after it.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh" test
 jobs="$(nproc)"
 status=0
 
-run_suite() {  # build directory, ctest exclusion pattern (or ""), extra CMake options...
-  local build="$1" exclude="$2"
-  shift 2
+build_suite() {  # build directory, extra CMake options...
+  local build="$1"
+  shift
   cmake -S "$top" -B "$build" "$@" >/dev/null
   cmake --build "$build" -j"$jobs"
-  (cd "$build" && ctest --output-on-failure --timeout 600 -j"$jobs" ${exclude:+-E "$exclude"}) ||
-    status=1
 }
 
+test_suite() {  # build directory, parallel tests, ctest exclusion pattern (or "")
+  (cd "$1" && ctest --output-on-failure --timeout 600 -j"$2" ${3:+-E "$3"}) || status=1
+}
+
+took() { echo "-- $1: $((SECONDS - $2)) s"; }
+
 echo "== Test suite"
-run_suite "$top/build/test" "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+start=$SECONDS
+build_suite "$top/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+took "normal build" "$start"
+test_suite "$top/build/test" "$jobs" ""
+took "normal build and suite" "$start"
 
 echo "== Test suite with sanitizers"
+start=$SECONDS
+build_suite "$top/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DVIMBO_SANITIZE=ON -DVIMBO_BUILD_BENCH=OFF
+took "sanitizer build" "$start"
+start=$SECONDS
+# The sanitized test processes spend most of their time starting (the runtime maps its
+# shadow memory), not computing: they run two to a core, and the fuzzing uses the cores
+# meanwhile; its output follows.
+logs="$top/build/logs"
+mkdir -p "$logs"
+fuzz_pid=""
+trap 'kill $fuzz_pid 2>/dev/null || true' EXIT
+if [ -x "$top/scripts/fuzz.sh" ]; then
+  "$top/scripts/fuzz.sh" 60 >"$logs/fuzz.log" 2>&1 &
+  fuzz_pid=$!
+fi
 # The runs in a real X server stay out of this pass: the system's X and D-Bus libraries
 # leak at exit, which LeakSanitizer reports as the program's failure, and faketime's preload
 # cannot come before the sanitizer runtime. The same code runs sanitized offscreen.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  run_suite "$top/build/sanitize" '^(app_e2e_.*|.*_on_xcb)$' \
-  -DCMAKE_BUILD_TYPE=Debug -DVIMBO_SANITIZE=ON -DVIMBO_BUILD_BENCH=OFF
+  test_suite "$top/build/sanitize" "$((jobs * 2))" '^(app_e2e_.*|.*_on_xcb)$'
+took "sanitized suite" "$start"
 
-if [ -x "$top/scripts/fuzz.sh" ]; then
+if [ -n "$fuzz_pid" ]; then
   echo "== Fuzzing (short run)"
-  "$top/scripts/fuzz.sh" 60 || status=1
+  wait "$fuzz_pid" || status=1
+  cat "$logs/fuzz.log"
+  took "fuzzing, from the sanitized suite's start to its end" "$start"
 fi
 exit "$status"

@@ -80,12 +80,14 @@ CONF
 export CUPS_SERVER="$work/cups.sock"
 cupsd -f -c "$work/cupsd.conf" -s "$work/cups-files.conf" &
 cupsd_pid=$!
+# lpstat -r exits 0 whether the scheduler runs or not: only its words tell.
+scheduler_up() { [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 for _ in $(seq 100); do
-  lpstat -r >/dev/null 2>&1 && break
+  scheduler_up && break
   kill -0 "$cupsd_pid" 2>/dev/null || fail "cupsd did not start: $(cat "$work/log/error_log" 2>/dev/null)"
   sleep 0.1
 done
-lpstat -r >/dev/null 2>&1 || fail "cupsd does not answer"
+scheduler_up || fail "cupsd does not answer"
 report="$work/out/report.pdf"
 lpadmin -p vimbo-test -E -v "file://$report" -m "$driver" 2>/dev/null
 lpadmin -d vimbo-test

@@ -24,6 +24,17 @@ report="$(lintian --fail-on error,warning --display-info "$deb" 2>&1)" ||
   fail "lintian reports errors or warnings"
 grep -v 'running with root privileges' <<<"$report"
 
+echo "== times and modes"
+# One time in the whole package, the changelog's latest (or SOURCE_DATE_EPOCH), however late
+# it is built; and the .deb's own members as dpkg-deb writes them, whatever the umask.
+changelog="$(dirname "${BASH_SOURCE[0]}")/../../packaging/changelog"
+when="$(date -u -d "@${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l "$changelog" -S Timestamp)}" '+%F %T')"
+for part in --ctrl-tarfile --fsys-tarfile; do
+  dpkg-deb "$part" "$deb" | TZ=UTC tar -tv --full-time | grep -vF " $when ./" &&
+    fail "a time other than $when in the package (above)"
+done
+ar tv "$deb" | grep -v '^rw-r--r-- 0/0 ' && fail "a .deb member's mode is not rw-r--r-- (above)"
+
 root="$out/root"
 dpkg-deb -x "$deb" "$root" || exit 1
 for file in usr/bin/vimbo-calculator usr/bin/vimbo-eval \
