@@ -3,6 +3,9 @@
 # the .deb's three members as its umask made them (100664 under umask 002); dpkg-deb
 # writes 100644 whatever the umask, and so does this, in each member's ar header.
 foreach(deb IN LISTS CPACK_PACKAGE_FILES)
+  if(NOT deb MATCHES "\\.deb$")
+    continue()  # another generator's archive has no ar members
+  endif()
   file(SIZE "${deb}" size)
   file(WRITE "${deb}.mode" "100644  ")
   set(at 8)  # after "!<arch>\n"

@@ -5,6 +5,9 @@
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(VIMBO_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 else()
+  # A new changelog entry configures the build again, so the package never keeps an old date.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/packaging/changelog)
   file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
   string(REGEX REPLACE "^ -- .*>  " "" date "${trailer}")
   execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C TZ=UTC date -d "${date}" +%s

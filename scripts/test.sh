@@ -41,10 +41,14 @@ start=$SECONDS
 # meanwhile; its output follows.
 logs="$top/build/logs"
 mkdir -p "$logs"
+# In a session of its own, so that stopping the test command stops the fuzzing's whole
+# process group (its build, each fuzz target) rather than the script alone.
 fuzz_pid=""
-trap 'kill $fuzz_pid 2>/dev/null || true' EXIT
+stop_fuzzing() { [ -z "$fuzz_pid" ] || kill -- -"$fuzz_pid" 2>/dev/null || true; }
+trap stop_fuzzing EXIT
+trap 'exit 1' INT TERM
 if [ -x "$top/scripts/fuzz.sh" ]; then
-  "$top/scripts/fuzz.sh" 60 >"$logs/fuzz.log" 2>&1 &
+  setsid -w "$top/scripts/fuzz.sh" 60 >"$logs/fuzz.log" 2>&1 &
   fuzz_pid=$!
 fi
 # The runs in a real X server stay out of this pass: the system's X and D-Bus libraries
@@ -57,6 +61,7 @@ took "sanitized suite" "$start"
 if [ -n "$fuzz_pid" ]; then
   echo "== Fuzzing (short run)"
   wait "$fuzz_pid" || status=1
+  fuzz_pid=""
   cat "$logs/fuzz.log"
   took "fuzzing, from the sanitized suite's start to its end" "$start"
 fi

@@ -125,18 +125,16 @@ void InstallMainWindowAccessibility() {
 }
 
 QString OutcomeMessage(Outcome outcome, const QString& text) {
-    const auto tr = [](const char* source) {
-        return QCoreApplication::translate("MainWindow", source);
-    };
     switch (outcome) {
         case Outcome::Result:
-            return tr("Result %1").arg(text);
+            return QCoreApplication::translate("MainWindow", "Result %1").arg(text);
         case Outcome::GrandTotal:
-            return tr("Grand total %1").arg(text);
+            return QCoreApplication::translate("MainWindow", "Grand total %1").arg(text);
         case Outcome::Input:
-            return text.isEmpty() ? tr("Input empty") : tr("Input %1").arg(text);
+            return text.isEmpty() ? QCoreApplication::translate("MainWindow", "Input empty")
+                                  : QCoreApplication::translate("MainWindow", "Input %1").arg(text);
         case Outcome::Cleared:
-            return tr("Cleared");
+            return QCoreApplication::translate("MainWindow", "Cleared");
     }
     return text;
 }

@@ -23,7 +23,6 @@ constexpr std::array<int, 6> kColumnLefts{120, 960, 1800, 2640, 3480, 4320};
 constexpr std::array<int, 5> kRowTops{1560, 2040, 2520, 3000, 3480};
 constexpr int kKeyWidth = 735;
 constexpr int kKeyHeight = 375;
-constexpr int kTallKeyHeight = 855;  // "=" fills two rows
 
 // A keypad key, placed by its cell.
 constexpr WindowControl Key(const char* objectName, const char* caption, const char* token,
@@ -35,7 +34,9 @@ constexpr WindowControl Key(const char* objectName, const char* caption, const c
         .caption = caption,
         .place = {kColumnLefts[static_cast<std::size_t>(column)],
                   kRowTops[static_cast<std::size_t>(row)], kKeyWidth,
-                  rows == 1 ? kKeyHeight : kTallKeyHeight},
+                  // A key of several rows reaches the lower edge of its last one ("=": 855).
+                  kRowTops[static_cast<std::size_t>(row + rows - 1)] -
+                      kRowTops[static_cast<std::size_t>(row)] + kKeyHeight},
         .accessibleName = accessibleName,
         .token = token,
         .tabPosition = tabPosition,
@@ -186,7 +187,8 @@ const WindowControl* KeypadNeighbour(std::string_view controlName, GridDirection
             break;
     }
     const auto to = std::ranges::find_if(kControls, [&](const WindowControl& c) {
-        return c.cell.column == column && c.cell.row <= row && row <= c.cell.lastRow;
+        return c.cell.inKeypad() && c.cell.column == column && c.cell.row <= row &&
+               row <= c.cell.lastRow;
     });
     return to == kControls.end() ? nullptr : &*to;
 }

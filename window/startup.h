@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// How the program opens: the main window mainWindow is created, its load step shows the
+// How the program opens: the main window (frmMain) is created, its load step shows the
 // picture window Form1 on every fifth day of the month and waits until it is closed, and
 // only then the main window appears, centred, with the focus in txtInput.
 #pragma once
@@ -25,13 +25,13 @@ void ExecModally(QDialog& window);
 // The picture window is shown on the 5th, 10th, 15th, 20th, 25th and 30th of a month.
 bool IsPictureDay(const CalendarDate& date);
 
-// The load step of mainWindow, run after it is created and before it is shown.
+// The load step of the main window, run after it is created and before it is shown.
 void LoadMainWindow(const Clock& clock, const ShowModally& showModally);
 
-// Shows mainWindow centred on its screen, active, with the focus in its txtInput.
+// Shows the main window centred on its screen, active, with the focus in its txtInput.
 void ShowMainWindow(QWidget& mainWindow);
 
-// The whole start, in order: create mainWindow, run its load step, show it.
+// The whole start, in order: create the main window, run its load step, show it.
 std::unique_ptr<MainWindow> StartCalculator(const Clock& clock,
                                             const ShowModally& showModally = ExecModally);
 
