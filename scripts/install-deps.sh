@@ -17,7 +17,7 @@ test_packages=(
   cups cups-client cups-filters poppler-utils
   python3 faketime xclip
   dbus dbus-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-  dpkg-dev file lintian appstream desktop-file-utils man-db
+  dpkg-dev file lintian appstream desktop-file-utils man-db diffoscope-minimal
 )
 
 case "${1:-run}" in

@@ -4,7 +4,8 @@
 # also builds the Debian package and checks it with lintian, appstreamcli,
 # desktop-file-validate and man --warnings (tests/package), then the whole suite again
 # built with the address and undefined-behaviour sanitizers, and a short fuzzing run of the
-# engine. Each part's time is printed after it.
+# engine; last, the Debian package built twice over to show it is reproducible. Each part's
+# time is printed after it.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh" test
@@ -65,4 +66,9 @@ if [ -n "$fuzz_pid" ]; then
   cat "$logs/fuzz.log"
   took "fuzzing, from the sanitized suite's start to its end" "$start"
 fi
+
+echo "== Reproducible package"
+start=$SECONDS
+"$top/scripts/check-reproducible.sh" "$top/build/reproducible" || status=1
+took "the package built twice and compared" "$start"
 exit "$status"
