@@ -20,25 +20,15 @@
 #include "tests/support/fake_controls.h"
 #include "tests/support/named_rows.h"
 #include "tests/support/qt_print_to.h"
+#include "tests/support/report_fixtures.h"
 
 namespace vimbo::testing {
 namespace {
 
 using vimbo::test_support::PrintTo;
 
-class FixedClock final : public Clock {
-  public:
-    CalendarDate today() const override { return CalendarDate{7, 12, 2026}; }
-};
-
 const QString kTitle = QStringLiteral("Vimbo Calculator Report 7/12/2026");
 const QString kRule = QString(52, u'-');
-
-QFont TapeFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(9.75);
-    return font;
-}
 
 // Distinct calculations with a grand total after every tenth, as the window writes them.
 // The expressions are wide enough to run under the header should they start too high.

@@ -7,27 +7,13 @@
 #include "tests/support/fake_report_printer.h"
 #include "tests/support/named_rows.h"
 #include "tests/support/qt_print_to.h"
+#include "tests/support/report_fixtures.h"
 
 namespace vimbo::testing {
 namespace {
 
 using vimbo::test_support::PrintTo;
 using Step = FakeReportPrinter::Step;
-
-class FixedClock final : public Clock {
-  public:
-    explicit FixedClock(CalendarDate date) : date_(date) {}
-    CalendarDate today() const override { return date_; }
-
-  private:
-    CalendarDate date_;
-};
-
-QFont TapeFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(9.75);
-    return font;
-}
 
 struct Report {
     explicit Report(CalendarDate today = CalendarDate{7, 12, 2026}) : clock(today) {}

@@ -12,16 +12,12 @@
 #include <QTest>
 
 #include "history/tape_commands.h"
+#include "tests/support/report_fixtures.h"
 #include "window/clock.h"
 #include "window/main_window.h"
 #include "window/tape_view.h"
 
 namespace vimbo::testing {
-
-class FixedClock final : public Clock {
-  public:
-    CalendarDate today() const override { return {7, 12, 2026}; }
-};
 
 class WindowFixture : public ::testing::Test {
   protected:
