@@ -25,8 +25,12 @@ constexpr std::string_view kHelp =
     "  --angle MODE   angle unit of sin, cos, tan, asn, acs, atn: DEG (default), RAD, GRAD\n"
     "  --ans TEXT     what \"ans\" means in the first expression (default: empty, i.e. 0)\n"
     "  --decimals     show every result with two decimals, as the window's option does\n"
-    "  --help         this text\n"
+    "  -h, --help     this text\n"
     "  --version      the version\n"
+    "\n"
+    "An argument that is a dash and one letter (-h), or two dashes and a letter onwards\n"
+    "(--help), is an option; every other one is an expression, such as -5+2, -pi, -sin(30)\n"
+    "or --5. \"--\" ends the options.\n"
     "\n"
     "\"ans\" in each later expression is the previous result. Exit status: 0 when every\n"
     "result is a number, 1 when any result is \"Syntax error\" or \"Error\", 2 for bad usage\n"
@@ -131,15 +135,18 @@ int main(int argc, char** argv) {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const bool looksLikeOption =
-            arg == "--" || (arg.size() > 2 && arg.starts_with("--") &&
-                            std::isalpha(static_cast<unsigned char>(arg[2])));
+        // No word of the expression language has one letter, so a dash and one letter is
+        // never an expression; "-5+2", "-pi", "-sin(30)" and "--5.0" are.
+        const bool looksLikeOption = arg == "--" ||
+                                     (arg.size() == 2 && arg[0] == '-' &&
+                                      std::isalpha(static_cast<unsigned char>(arg[1]))) ||
+                                     (arg.size() > 2 && arg.starts_with("--") &&
+                                      std::isalpha(static_cast<unsigned char>(arg[2])));
         if (optionsEnded || !looksLikeOption) {
-            // "-5+2" and "--5.0" are expressions, not options.
             expressions.emplace_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (arg == "--help") {
+        } else if (arg == "-h" || arg == "--help") {
             out.Append(kUsage);
             out.Append(kHelp);
             return out.Finish(0);

@@ -30,6 +30,15 @@ check syntax-error 'Syntax error' 1 "$eval_bin" '2+3)'
 check negative-expression '-3' 0 "$eval_bin" '-5+2'
 check double-minus-expression '5.0' 0 "$eval_bin" '--5.0'
 check after-double-dash 'Error' 1 "$eval_bin" -- '--help'
+check short-help "$("$eval_bin" --help)" 0 "$eval_bin" -h
+check short-help-after-double-dash 'Error' 1 "$eval_bin" -- -h
+check unknown-short-option "vimbo-eval: unknown option '-x' (try --help)" 2 \
+  sh -c "'$eval_bin' -x 2>&1"
+# Only a dash and one letter is a short option; any longer dash-word is an expression.
+check minus-decimal '-0.5' 0 "$eval_bin" -.5
+check minus-names $'-3\n-3.14159265358979\n-0.5\n-2\n-2' 0 \
+  "$eval_bin" --ans 3 -ans -pi '-sin(30)' '-log(100)' '-(2)'
+check dash-word-expression 'Error' 1 "$eval_bin" -help
 check decimals $'0.33\n0.99' 0 "$eval_bin" --decimals '1/3' 'ans*3'
 check stdin-lines $'5\n\n10\nError' 1 sh -c "printf '2+3\n\nans*2\n   \n' | '$eval_bin'"
 check stdin-crlf $'5\n6' 0 sh -c "printf '2+3\r\n3*2\r\n' | '$eval_bin'"

@@ -82,6 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BackspaceCase{"ReciprocalTokenLosesParenthesis", "1/(", "1/"},
                       BackspaceCase{"CharacterBeyondBmpGoesWhole",
                                     QStringLiteral("1") + QString::fromUcs4(U"\U0001F600"), "1"},
+                      BackspaceCase{"OnlyCharacterBeyondBmpGoesWhole",
+                                    QString::fromUcs4(U"\U0001F600"), ""},
                       BackspaceCase{"AccentedLetterGoes", QString::fromUtf8("2\u00E9"), "2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
