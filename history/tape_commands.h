@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The tape's commands on the main window's buttons: "GT" (Command3) writes the grand total
-// onto the tape, "Print" (Command1) prints the tape on the default printer.
+// The tape's commands on the main window's buttons and keys: "GT" (Command3) writes the grand
+// total onto the tape, "Print" (Command1, Ctrl+P) prints the tape on the default printer, and
+// "Save tape…" (Ctrl+S) saves it in a file; the last two are in the tape's context menu too.
 #pragma once
 
 #include "window/clock.h"

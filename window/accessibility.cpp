@@ -12,7 +12,7 @@
 #include <QDBusVariant>
 #include <QWidget>
 
-#include "window/main_window.h"
+#include "window/control_table.h"
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 namespace vimbo {
@@ -111,8 +111,11 @@ class MainWindowAccessible final : public QAccessibleWidget {
 };
 
 QAccessibleInterface* MainWindowAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()) && object != nullptr &&
-        object->isWidgetType()) {
+    // Asked once for each class of the object, most derived first; the name finds the window
+    // at the first asking.
+    Q_UNUSED(className)
+    if (object != nullptr && object->isWidgetType() &&
+        object->objectName() == QLatin1String(control_name::mainWindow)) {
         return new MainWindowAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
@@ -135,6 +138,18 @@ QString OutcomeMessage(Outcome outcome, const QString& text) {
                                   : QCoreApplication::translate("MainWindow", "Input %1").arg(text);
         case Outcome::Cleared:
             return QCoreApplication::translate("MainWindow", "Cleared");
+        case Outcome::Recalled:
+            return QCoreApplication::translate("MainWindow", "Recalled %1").arg(text);
+        case Outcome::Inserted:
+            return QCoreApplication::translate("MainWindow", "Inserted %1").arg(text);
+        case Outcome::Copied:
+            return text.isEmpty()
+                       ? QCoreApplication::translate("MainWindow", "Copied")
+                       : QCoreApplication::translate("MainWindow", "Copied %1").arg(text);
+        case Outcome::Saved:
+            return QCoreApplication::translate("MainWindow", "Saved to %1").arg(text);
+        case Outcome::ClearUndone:
+            return QCoreApplication::translate("MainWindow", "Clear undone");
     }
     return text;
 }

@@ -16,6 +16,7 @@ namespace vimbo {
 // The object names of the controls that the code reaches by name; tools and tests find every
 // control by its object name.
 namespace control_name {
+inline constexpr char mainWindow[] = "frmMain";
 inline constexpr char input[] = "txtInput";
 inline constexpr char output[] = "txtOutput";
 inline constexpr char decimalsPattern[] = "txtdec";

@@ -19,10 +19,15 @@ class TextBox {
 
 // What an action changed that the window shows, as a screen reader is told it.
 enum class Outcome {
-    Result,      // with the output line's new result
-    GrandTotal,  // with the grand total just written onto the tape
-    Input,       // with the input line's new text
-    Cleared,     // everything emptied; no text
+    Result,       // with the output line's new result
+    GrandTotal,   // with the grand total just written onto the tape
+    Input,        // with the input line's new text
+    Cleared,      // everything emptied; no text
+    Recalled,     // with the earlier input that Up or Down brought back
+    Inserted,     // with the text a tape line put into the input line
+    Copied,       // with the text put on the clipboard
+    Saved,        // with the name of the file the tape went into
+    ClearUndone,  // what Clear emptied is back; no text
 };
 
 // The input line txtInput: a text box that can take the focus and place its caret.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/main_window.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -9,11 +8,11 @@
 #include "window/accessibility.h"
 #include "window/check_box_style.h"
 #include "window/control_table.h"
-#include "window/equals_action.h"
 #include "window/input_editing.h"
 #include "window/keypad_navigation.h"
 #include "window/qt_controls.h"
 #include "window/required_child.h"
+#include "window/window_commands.h"
 
 namespace vimbo {
 
@@ -114,6 +113,8 @@ struct MainWindow::Bindings {
     QtCheckBox twoDecimals;
     QtWindowHost host;
     WindowControls controls;
+    // Owned by the window, which deletes it among its children.
+    WindowCommands* commands = nullptr;
 };
 
 MainWindow::MainWindow(QWidget* parent)
@@ -122,7 +123,7 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     InstallMainWindowAccessibility();
     const WindowLayout& layout = MainWindowLayout();
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QLatin1String(control_name::mainWindow));
     setWindowTitle(QString::fromUtf8(layout.title));
     setFixedSize(TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight));
     setFont(ControlQFont(ControlFont::Default));
@@ -148,6 +149,10 @@ void MainWindow::connectButton(const char* buttonName, std::function<void()> com
 
 QFont MainWindow::tapeFont() const {
     return bindings_->tapeWidget.font();
+}
+
+void MainWindow::addTapeCommand(QAction& action) {
+    bindings_->commands->addTapeCommand(action);
 }
 
 void MainWindow::createControls() {
@@ -187,11 +192,15 @@ void MainWindow::createControls() {
     QLineEdit& input = bindings_->inputWidget;
     input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
     new ButtonKeyboard(*this);       // owned by the window
+    // Before any button is connected: its clicks must reach the commands first.
+    bindings_->commands =
+        new WindowCommands(*this, bindings_->controls, input, bindings_->tapeWidget);
     input.setFocus();
 }
 
 void MainWindow::connectActions() {
     WindowControls& model = bindings_->controls;
+    WindowCommands& commands = *bindings_->commands;
     const auto onClick = [this](const char* name, auto action) {
         connect(&Child<QPushButton>(*this, name), &QPushButton::clicked, this, action);
     };
@@ -200,9 +209,9 @@ void MainWindow::connectActions() {
         onClick(key->name, [&model, token] { InsertToken(model, token); });
     }
     onClick(control_name::backspaceKey, [&model] { BackspaceAction(model); });
-    onClick(control_name::clearKey, [&model] { ClearAction(model); });
-    onClick(control_name::equalsKey, [&model] { EqualsAction(model); });
-    onClick(control_name::exitButton, [] { QCoreApplication::exit(0); });
+    onClick(control_name::clearKey, [&commands] { commands.clear(); });
+    onClick(control_name::equalsKey, [&commands] { commands.equals(); });
+    onClick(control_name::exitButton, [&commands] { commands.exit(); });
 
     connect(&Child<QCheckBox>(*this, control_name::twoDecimals), &QCheckBox::clicked, this,
             [&model] { DecimalsOptionClick(model); });
@@ -215,7 +224,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         // Ctrl+Enter types a line feed, not an Enter.
         if (enter && !key->modifiers().testFlag(Qt::ControlModifier)) {
-            return EnterInInput(bindings_->controls);
+            return bindings_->commands->enterInInput();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -9,6 +9,8 @@
 
 #include "window/controls.h"
 
+class QAction;
+
 namespace vimbo {
 
 class MainWindow : public QWidget {
@@ -27,6 +29,9 @@ class MainWindow : public QWidget {
 
     // The tape's font, in which the report prints the tape.
     QFont tapeFont() const;
+
+    // Adds a command of the history to the tape's context menu.
+    void addTapeCommand(QAction& action);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -17,6 +17,7 @@
 
 #include "history/default_printer.h"
 #include "history/grand_total.h"
+#include "history/tape_file.h"
 #include "tests/support/fake_controls.h"
 #include "tests/support/named_rows.h"
 #include "tests/support/qt_print_to.h"
@@ -351,6 +352,32 @@ TEST_F(PdfReport, UnwritableFileReturnsQuietly) {
     EXPECT_FALSE(QFile::exists(pdf_));
     EXPECT_EQ(window.input.focusCount, 1);
     EXPECT_EQ(window.window.pointerChanges, (std::vector<bool>{true, false}));
+}
+
+// Saved as a PDF, the tape is the printed report: the same words at the same places on the
+// same pages.
+TEST_F(PdfReport, SavedPdfIsThePrintedReport) {
+    FakeWindow window;
+    FillTape(window, 90);
+    Print(window);
+    const std::vector<Word> printed = PrintedWords();
+    ASSERT_GT(printed.back().page, 1);
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    pdf_ = dir_.filePath("saved.pdf");
+    WindowControls& controls = window.controls;
+    ASSERT_EQ(SaveTapeFile(pdf_, TapeFileFormat::Pdf, controls, FixedClock(), TapeFont(),
+                           ReportPaper{printer.pageLayout(), printer.resolution()}),
+              std::nullopt);
+    const std::vector<Word> saved = PrintedWords();
+    ASSERT_EQ(saved.size(), printed.size());
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        EXPECT_EQ(saved[i].text, printed[i].text) << i;
+        EXPECT_EQ(saved[i].page, printed[i].page) << i;
+        EXPECT_NEAR(saved[i].xMin, printed[i].xMin, 0.01) << i;
+        EXPECT_NEAR(saved[i].yMin, printed[i].yMin, 0.01) << i;
+    }
 }
 
 }  // namespace

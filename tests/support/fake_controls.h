@@ -50,7 +50,9 @@ class FakeInputLine final : public InputLine {
         log_.append(QStringLiteral("caret %1").arg(position));
     }
     void announce(Outcome outcome, const QString& text) override {
-        static const char* const kOutcomes[] = {"Result", "GrandTotal", "Input", "Cleared"};
+        static const char* const kOutcomes[] = {"Result",  "GrandTotal", "Input",
+                                                "Cleared", "Recalled",   "Inserted",
+                                                "Copied",  "Saved",      "ClearUndone"};
         log_.append(QStringLiteral("say %1 %2").arg(kOutcomes[static_cast<int>(outcome)], text));
     }
     // The user's typing and selecting, which bypass the log.

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: MIT
+// What the added keys and menus work with, on plain values and fakes: the recalled inputs with
+// the line being typed, what a tape line inserts, what a paste leaves on the one input line,
+// and the undo of Clear.
+#include <gtest/gtest.h>
+
+#include "tests/support/fake_controls.h"
+#include "tests/support/named_rows.h"
+#include "tests/support/qt_print_to.h"
+#include "window/clear_undo.h"
+#include "window/input_recall.h"
+#include "window/pasted_text.h"
+#include "window/tape_line.h"
+
+namespace vimbo {
+namespace {
+
+using vimbo::test_support::PrintTo;
+
+// Each step is Up (older, with what the line holds then) or Down (newer); "-" for nothing.
+TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTyped) {
+    InputRecall recall;
+    EXPECT_EQ(recall.older(QStringLiteral("x")), std::nullopt);  // nothing recorded yet
+    for (const char* input : {"1+1", "2*3", "2*3", "sqr(2)"}) {
+        recall.record(QString::fromLatin1(input));
+    }
+    const struct {
+        bool up;
+        const char* expected;
+    } steps[] = {{false, "-"}, {true, "sqr(2)"}, {true, "2*3"},     {true, "1+1"},
+                 {true, "-"},  {false, "2*3"},   {false, "sqr(2)"}, {false, "draft"},
+                 {false, "-"}, {true, "sqr(2)"}};
+    for (const auto& step : steps) {
+        const std::optional<QString> entry =
+            step.up ? recall.older(QStringLiteral("draft")) : recall.newer();
+        EXPECT_EQ(entry.value_or(QStringLiteral("-")), QLatin1String(step.expected));
+    }
+    recall.record(QStringLiteral("7"));  // stepping starts again from the newest
+    EXPECT_EQ(recall.older(QString()), QStringLiteral("7"));
+    recall.clear();
+    EXPECT_EQ(recall.older(QString()), std::nullopt);
+    EXPECT_EQ(recall.newer(), std::nullopt);
+}
+
+struct TextCase {
+    const char* name;
+    QString given;
+    QString expected;
+};
+
+class TapeLineInsertionTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TapeLineInsertionTest, InsertsAWholeExpressionOrNumberOrNothing) {
+    EXPECT_EQ(TapeLineInsertion(GetParam().given), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tape, TapeLineInsertionTest,
+    ::testing::Values(
+        TextCase{"Expression", "2(1+3)^2", "2(1+3)^2"}, TextCase{"Result", "12.5625", "12.5625"},
+        TextCase{"NegativeExponentResult", "-1.42857142857143E-11", "-1.42857142857143E-11"},
+        TextCase{"Fraction", "3/4", "3/4"}, TextCase{"GrandTotal", "25 GT", "25"},
+        TextCase{"ExpressionAfterGrandTotal", "****************1+1", "1+1"},
+        TextCase{"EqualsLine", "=", ""}, TextCase{"Separator", "****************", ""},
+        TextCase{"EmptyLineBeforeGrandTotal", "", ""}, TextCase{"Failure", "Error", ""},
+        TextCase{"SyntaxFailure", "Syntax error", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShownLineAt, FindsTheLineAroundAPosition) {
+    // The view breaks lines inside a paragraph with line separators.
+    const QString block = QStringLiteral("2+3\u2028=\u20285");
+    const struct {
+        qsizetype position;
+        const char* line;
+    } rows[] = {{0, "2+3"}, {3, "2+3"}, {4, "="}, {5, "="}, {6, "5"}, {7, "5"}, {99, "5"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(ShownLineAt(block, row.position), QLatin1String(row.line)) << row.position;
+    }
+    EXPECT_EQ(ShownLineAt(QStringLiteral("a\nb"), 2), QStringLiteral("b"));
+}
+
+class PastedIntoInputTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(PastedIntoInputTest, NoLineBreakOrTabReachesTheLine) {
+    EXPECT_EQ(PastedIntoInput(GetParam().given), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paste, PastedIntoInputTest,
+    ::testing::Values(TextCase{"SpreadsheetCell", "215.12\n", "215.12"},
+                      TextCase{"CellWithWindowsLineEnd", "215.12\r\n", "215.12"},
+                      TextCase{"ColumnOfCells", "1\n2.5\n-3\n", "1+2.5+-3"},
+                      TextCase{"RowOfCells", "10\t20\t30", "10+20+30"},
+                      TextCase{"GroupedAndPerCent", "1,234.50\r\n5%\r\n.5", "1,234.50+5%+.5"},
+                      TextCase{"BlanksAroundTheBreak", "2 \n 3", "2+3"},
+                      TextCase{"BreaksAtBothEnds", "\r\n\t 7 \t\r\n", "7"},
+                      TextCase{"BreakInsideAName", "lo\ng(100)", "lo g(100)"},
+                      TextCase{"LabelBeforeANumber", "Net\t100", "Net 100"},
+                      TextCase{"ExpressionsOnTwoLines", "sin(30)\n(2)", "sin(30) (2)"},
+                      TextCase{"OnlyBreaks", "\n\t\r\n", ""},
+                      TextCase{"NoBreaks", " 6 * 7 ", " 6 * 7 "},
+                      TextCase{"UnicodeLineSeparator", "1\u20282", "1+2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A window with a result, a total, a tape and two recalled inputs.
+struct UsedWindow : testing::FakeWindow {
+    UsedWindow() {
+        input.type(QStringLiteral("9-"));
+        output.setText(QStringLiteral("20"));
+        grandTotal.setText(QStringLiteral("25"));
+        tape.text = QStringLiteral("2+3\r\n=\r\n5\r\n****************\r\n");
+        recall.record(QStringLiteral("2+3"));
+        recall.record(QStringLiteral("4*5"));
+        log.clear();
+    }
+    void expectAsUsed() {
+        EXPECT_EQ(input.text(), QStringLiteral("9-"));
+        EXPECT_EQ(output.text(), QStringLiteral("20"));
+        EXPECT_EQ(grandTotal.text(), QStringLiteral("25"));
+        EXPECT_EQ(tape.text, QStringLiteral("2+3\r\n=\r\n5\r\n****************\r\n"));
+        EXPECT_EQ(recall.entries(), QStringList({"2+3", "4*5"}));
+    }
+    InputRecall recall;
+    ClearUndo clearUndo;
+};
+
+TEST(ClearUndo, BringsBackEverythingClearEmptied) {
+    UsedWindow w;
+    w.clearUndo.clear(w.controls, w.recall);
+    EXPECT_EQ(w.input.text() + w.output.text() + w.grandTotal.text() + w.tape.text, QString());
+    EXPECT_TRUE(w.recall.entries().isEmpty());
+    ASSERT_TRUE(w.clearUndo.canUndo());
+    w.log.clear();
+    w.clearUndo.undo(w.controls, w.recall);
+    w.expectAsUsed();
+    EXPECT_EQ(w.input.caret, 2);
+    EXPECT_EQ(w.log.last(), QStringLiteral("say ClearUndone "));
+    EXPECT_FALSE(w.clearUndo.canUndo());  // one step only
+}
+
+TEST(ClearUndo, ForgottenAtTheNextAction) {
+    UsedWindow w;
+    w.clearUndo.clear(w.controls, w.recall);
+    w.clearUndo.forget();
+    w.input.type(QStringLiteral("1"));
+    w.log.clear();
+    w.clearUndo.undo(w.controls, w.recall);
+    EXPECT_TRUE(w.log.isEmpty());
+    EXPECT_EQ(w.input.text(), QStringLiteral("1"));
+    EXPECT_EQ(w.tape.text, QString());
+}
+
+}  // namespace
+}  // namespace vimbo

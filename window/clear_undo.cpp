@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "window/clear_undo.h"
+
+#include <utility>
+
+#include "window/input_editing.h"
+
+namespace vimbo {
+
+void ClearUndo::clear(WindowControls& controls, InputRecall& recall) {
+    Emptied emptied{controls.input.text(), controls.output.text(), controls.grandTotal.text(),
+                    controls.tape.wholeText(), recall};
+    ClearAction(controls);
+    recall.clear();
+    emptied_ = std::move(emptied);  // after the Clear: its own changes are not a next action
+}
+
+void ClearUndo::undo(WindowControls& controls, InputRecall& recall) {
+    if (!emptied_) {
+        return;
+    }
+    Emptied emptied = std::move(*emptied_);
+    emptied_.reset();
+    controls.input.setText(emptied.input);
+    controls.output.setText(emptied.output);
+    controls.grandTotal.setText(emptied.grandTotal);
+    controls.tape.setWholeText(emptied.tape);
+    recall = std::move(emptied.recall);
+    FocusInputAtEnd(controls);
+    controls.input.announce(Outcome::ClearUndone, QString());
+}
+
+}  // namespace vimbo

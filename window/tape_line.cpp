@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "window/tape_line.h"
+
+#include <algorithm>
+
+#include "window/controls.h"
+
+namespace vimbo {
+
+namespace {
+
+bool EndsShownLine(QChar c) {
+    return c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+}  // namespace
+
+QString TapeLineInsertion(QStringView shownLine) {
+    QStringView line = shownLine.trimmed();
+    if (line.startsWith(kTapeSeparator)) {
+        line = line.mid(kTapeSeparator.size()).trimmed();
+    }
+    if (line.endsWith(QLatin1String(" GT"))) {
+        line.chop(3);
+    }
+    if (line.isEmpty() || line == u'=' || line == QLatin1String("Error") ||
+        line == QLatin1String("Syntax error")) {
+        return QString();
+    }
+    return line.toString();
+}
+
+QStringView ShownLineAt(QStringView text, qsizetype position) {
+    position = std::clamp<qsizetype>(position, 0, text.size());
+    qsizetype start = position;
+    while (start > 0 && !EndsShownLine(text[start - 1])) {
+        --start;
+    }
+    qsizetype end = position;
+    while (end < text.size() && !EndsShownLine(text[end])) {
+        ++end;
+    }
+    return text.mid(start, end - start);
+}
+
+}  // namespace vimbo
