@@ -2,8 +2,8 @@
 """A screen reader's view of the running vimbo-calculator, through AT-SPI (python3-pyatspi).
 
 Checks the main window's role and name, the names of its buttons, that the hidden stores of
-settings are not offered, and that the outcomes of Enter, "=" and "GT" (sent with xdotool) each
-arrive once as the text of an event from the object that has the focus.
+settings are not offered, and that the outcomes of Enter, "=", "GT" and Up (sent with xdotool)
+each arrive once as the text of an event from the object that has the focus.
 Exit status 0 when all of it holds.
 """
 import subprocess
@@ -74,12 +74,14 @@ def check_tree(frame):
 
 
 def check_outcomes_spoken(frame):
-    """Enter on 6*7 twice, a click on "=" after 6*8, one on "GT": each outcome must come once, as
-    the text of an event from the object that has the focus by then (the one Orca follows)."""
+    """Enter on 6*7 twice, a click on "=" after 6*8, one on "GT", then Up, which recalls 6*8:
+    each outcome must come once, as the text of an event from the object that has the focus by
+    then (the one Orca follows)."""
     buttons = {n.name: n for n in descendants(frame) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
     focus = [next(n for n in descendants(frame) if n.getState().contains(pyatspi.STATE_FOCUSED))]
     steps = [("6*7", "Return", "Result 42")] * 2 + [("6*8", "Equals", "Result 48"),
-                                                    ("", "GT", f"Grand total {42 + 42 + 48}")]
+                                                    ("", "GT", f"Grand total {42 + 42 + 48}"),
+                                                    ("", "Up", "Recalled 6*8")]
     heard = []
 
     def on_event(event):
@@ -97,7 +99,7 @@ def check_outcomes_spoken(frame):
     def next_step():
         typed, key, _ = steps[len(heard)]
         subprocess.run(["xdotool", "type", "--delay", "30", typed], check=True)
-        if key == "Return":
+        if key not in buttons:
             subprocess.run(["xdotool", "key", key], check=True)
         else:  # a click in the middle of the button
             x, y, w, h = buttons[key].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)

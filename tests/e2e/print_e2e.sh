@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Prints the tape through a real print spooler: starts a private cupsd with a file-backed
 # queue as its default printer, runs the real vimbo-calculator in a private Xvfb server,
-# makes two calculations, presses "GT" and "Print", and reads the spooled PDF's text.
+# makes two calculations, presses "GT" and "Print", and reads the spooled PDF's text; then
+# saves the tape with Ctrl+S as a PDF file, whose text must be the spooled report's.
 #
 #   print_e2e.sh PROGRAM            the report must reach the queue's file
 #   print_e2e.sh PROGRAM stopped    the spooler stops before "Print": it must return quietly
@@ -121,6 +122,19 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 [ -s "$report" ] || fail "no report reached the queue: $(tail -n 5 "$work/log/error_log")"
+
+saved="$work/out/saved.pdf"
+xdotool key ctrl+s
+dialog="$(wait_for_window --name '^Save tape$')" || fail "Ctrl+S opened no save dialog"
+wait_for_focus "$dialog"
+xdotool type --delay 10 "$saved"
+xdotool key Return
+for _ in $(seq 100); do
+  [ -s "$saved" ] && break
+  sleep 0.1
+done
+[ -s "$saved" ] || fail "Ctrl+S saved no file"
+wait_for_focus "$main"
 calculate '6*7'
 result="$(output_line)"
 [ "$result" = 42 ] || fail "after Print the output line shows '$result'"
@@ -144,4 +158,8 @@ $text"
   line="$found"
 done
 [ "$(printf '%s\n' "$text" | grep -c 'Vimbo Calculator Report')" = 1 ] || fail "the title is not printed once"
+
+words() { pdftotext -layout "$1" - | tr -s ' \t\f' '\n' | grep -v '^$'; }
+[ "$(words "$saved")" = "$(words "$report")" ] || fail "the saved PDF is not the printed report:
+$(diff <(words "$report") <(words "$saved") | head -n 20)"
 echo "passed"
