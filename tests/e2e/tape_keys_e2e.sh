@@ -3,8 +3,8 @@
 # The tape as a working tool in the real vimbo-calculator under a private Xvfb server, with
 # the keys and mouse as a user has them: Up recalls an earlier input, a double click on a
 # result of the tape puts the whole number into the input line, Ctrl+C in the empty input
-# line copies the result, Escape empties the input line, and Ctrl+Z right after "Clear"
-# brings back the tape and the grand total.
+# line copies the result, Escape empties the input line, Ctrl+Z right after "Clear" brings
+# back the tape and the grand total, and Ctrl+Q ends the program.
 #
 #   tape_keys_e2e.sh PROGRAM
 # The program runs on 7 December 2026 (faketime), a day without the picture window.
@@ -87,5 +87,6 @@ $tape
 and not
 $tape_before"
 
-exit_by_button "$main"
+xdotool key ctrl+q
+expect_exit "Ctrl+Q"
 echo "passed"

@@ -83,6 +83,12 @@ output_line() {
 # Clicks "Exit" (120, 3480 twips, 735 x 375) and expects the program to end with status 0.
 exit_by_button() {
   click_twips "$1" 120 3480 735 375
+  expect_exit "Exit"
+}
+
+# Expects the program to end with status 0 after what the caller just did (named in the
+# message) within 10 s.
+expect_exit() {
   local status=""
   for _ in $(seq 100); do
     if ! kill -0 "$app_pid" 2>/dev/null; then
@@ -92,9 +98,9 @@ exit_by_button() {
     fi
     sleep 0.1
   done
-  [ -n "$status" ] || fail "the program is still running after Exit"
+  [ -n "$status" ] || fail "the program is still running after $1"
   app_pid=""
-  [ "$status" = 0 ] || fail "the program ended with status $status after Exit"
+  [ "$status" = 0 ] || fail "the program ended with status $status after $1"
 }
 
 # The whole text of the control at a window's client position in twips (x, y, width,

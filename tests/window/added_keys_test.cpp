@@ -2,7 +2,9 @@
 // The added keys and menus on the real window: what the output line and the grand total show
 // of a long value, recall, the tape's lines into the input line, copy and paste, Escape, and
 // Ctrl+Z after Clear.
+#include <QAction>
 #include <QClipboard>
+#include <QSignalSpy>
 #include <QTextBlock>
 
 #include "window_fixture.h"
@@ -150,6 +152,32 @@ TEST_F(AddedKeys, CtrlZRightAfterClearOnly) {
     QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(input()->text(), QString());
     EXPECT_EQ(tape()->wholeText(), QString());
+}
+
+TEST_F(AddedKeys, TapeMenuOffersItsCommandsWithTheirKeys) {
+    QStringList entries;
+    for (const QAction* action : tape()->actions()) {
+        entries << (action->isSeparator()
+                        ? QStringLiteral("-")
+                        : action->text().remove(u'&') + u' ' + action->shortcut().toString());
+    }
+    EXPECT_EQ(entries, QStringList({"Copy Ctrl+C", "Select All Ctrl+A", "Insert into input Return",
+                                    "-", "Save tape… Ctrl+S", "Print Ctrl+P"}));
+    EXPECT_EQ(tape()->contextMenuPolicy(), Qt::ActionsContextMenu);
+}
+
+// One action a command: its key works wherever the focus is in the window, and its button
+// triggers the same action.
+TEST_F(AddedKeys, PrintAndSaveFromTheirKeysAndButton) {
+    QSignalSpy print(control<QAction>("actionPrint"), &QAction::triggered);
+    QSignalSpy save(control<QAction>("actionSaveTape"), &QAction::triggered);
+    QTest::keyClick(input(), Qt::Key_P, Qt::ControlModifier);
+    tape()->setFocus();
+    QTest::keyClick(tape(), Qt::Key_P, Qt::ControlModifier);
+    click("Command1");
+    EXPECT_EQ(print.count(), 3);
+    QTest::keyClick(tape(), Qt::Key_S, Qt::ControlModifier);  // an empty tape: no dialog
+    EXPECT_EQ(save.count(), 1);
 }
 
 }  // namespace
