@@ -36,6 +36,7 @@ bool Unmodified(const QKeyEvent& key) {
 WindowCommands::WindowCommands(QWidget& window, WindowControls& model, QLineEdit& input,
                                TapeView& tape)
     : QObject(&window), model_(model), input_(input), tape_(tape) {
+    addWindowKeys(window);
     // Any click, any change of a text the user sees, any command: the next action.
     for (QAbstractButton* const button :
          window.findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
@@ -46,7 +47,18 @@ WindowCommands::WindowCommands(QWidget& window, WindowControls& model, QLineEdit
             connect(box, &QLineEdit::textChanged, this, &WindowCommands::nextAction);
         }
     }
+    addTapeMenu();
+    input_.installEventFilter(this);
+    tape_.viewport()->installEventFilter(this);
+}
 
+void WindowCommands::addWindowKeys(QWidget& window) {
+    // Ctrl+Z takes back a Clear only right after it; the input line's own undo otherwise.
+    undoClear_ = &addAction(window, tr("Undo Clear"), QKeySequence::keyBindings(QKeySequence::Undo),
+                            Qt::WindowShortcut, false);
+    undoClear_->setObjectName(QStringLiteral("actionUndoClear"));
+    undoClear_->setEnabled(false);
+    connect(undoClear_, &QAction::triggered, this, &WindowCommands::undoClear);
     // Escape empties the input line only: undoable like typing, unlike Clear.
     QAction& escape = addAction(window, tr("Empty the input line"), {QKeySequence(Qt::Key_Escape)},
                                 Qt::WindowShortcut);
@@ -60,14 +72,10 @@ WindowCommands::WindowCommands(QWidget& window, WindowControls& model, QLineEdit
                        Qt::WindowShortcut);
     quit_->setObjectName(QStringLiteral("actionExit"));
     connect(quit_, &QAction::triggered, this, [] { QCoreApplication::exit(0); });
-    // Ctrl+Z takes back a Clear only right after it; the input line's own undo otherwise.
-    undoClear_ = &addAction(window, tr("Undo Clear"), QKeySequence::keyBindings(QKeySequence::Undo),
-                            Qt::WindowShortcut, false);
-    undoClear_->setObjectName(QStringLiteral("actionUndoClear"));
-    undoClear_->setEnabled(false);
-    connect(undoClear_, &QAction::triggered, this, &WindowCommands::undoClear);
+}
 
-    // The tape's menu: its commands, then those the history adds.
+void WindowCommands::addTapeMenu() {
+    // Its own commands first, then those the history adds.
     tape_.setContextMenuPolicy(Qt::ActionsContextMenu);
     QAction& copy = addAction(tape_, tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy),
                               Qt::WidgetShortcut);
@@ -88,12 +96,9 @@ WindowCommands::WindowCommands(QWidget& window, WindowControls& model, QLineEdit
                   {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, Qt::WidgetShortcut);
     insert.setObjectName(QStringLiteral("actionTapeInsert"));
     connect(&insert, &QAction::triggered, this, [this] { insertFromTape(tape_.textCursor()); });
-    QAction* const separator = new QAction(&tape_);
+    auto* const separator = new QAction(this);
     separator->setSeparator(true);
     tape_.addAction(separator);
-
-    input_.installEventFilter(this);
-    tape_.viewport()->installEventFilter(this);
 }
 
 QAction& WindowCommands::addAction(QWidget& owner, const QString& text,

@@ -42,6 +42,8 @@ class WindowCommands final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void addWindowKeys(QWidget& window);
+    void addTapeMenu();
     QAction& addAction(QWidget& owner, const QString& text, const QList<QKeySequence>& keys,
                        Qt::ShortcutContext context, bool isNextAction = true);
     // Forgets the undo of Clear: connected before any other action, so it runs first.
