@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("vimbo-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(VIMBO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VIMBO_APP_ID));
-    QApplication::setWindowIcon(vimbo::CalculatorIcon());
+    vimbo::SetWindowIconAfterFirstPaint();
 
     const vimbo::SystemClock clock;
     const auto mainWindow = vimbo::StartCalculator(clock);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/picture_window.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -26,6 +27,14 @@ constexpr int kHiddenWidth = 135;
 constexpr int kHiddenHeight = 195;
 constexpr int kHiddenBelowWindow = 1000;  // how far below the window's lower edge
 
+// Read by Qt's own BMP reader. A reader left to guess the format first loads every image
+// plugin installed (GIF, ICO, JPEG with its library) to ask each of them.
+QPixmap ReadBmp(const QString& path) {
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 }  // namespace
 
 PictureWindow::PictureWindow(QWidget* parent)
@@ -48,7 +57,7 @@ PictureWindow::PictureWindow(QWidget* parent)
     focusHolder_->setAccessibleDescription(tr("Tab moves on to Close"));
 
     picture_->setObjectName(QStringLiteral("Image1"));
-    picture_->setPixmap(QPixmap(QStringLiteral(":/pictures/form1_picture.bmp")));
+    picture_->setPixmap(ReadBmp(QStringLiteral(":/pictures/form1_picture.bmp")));
     picture_->setFrameShape(QFrame::Box);
     picture_->setLineWidth(kImageBorder);
     picture_->setAlignment(Qt::AlignCenter);

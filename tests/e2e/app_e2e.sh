@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Drives the real vimbo-calculator in a private Xvfb server as a user would: closes the
 # picture window with "X" when it opens first, types an expression and Enter, checks the
-# window's title, fixed size and result, then clicks "Exit" and expects exit status 0.
+# window's title, fixed size, icon and result, then clicks "Exit" and expects exit status 0.
 #
 #   app_e2e.sh PROGRAM [DATE]    DATE (e.g. 2026-12-10) runs the program under faketime
 # Exit status 77 (skipped) when Xvfb, xdotool or xprop (or faketime for DATE) is missing.
@@ -35,6 +35,15 @@ size_hints() {
   xprop -id "$1" WM_NORMAL_HINTS |
     awk '/minimum size/ {min = $(NF-2) "x" $NF} /maximum size/ {max = $(NF-2) "x" $NF}
          END {print min, max}'
+}
+
+# The sizes of the pictures in a window's icon (_NET_WM_ICON), e.g. "16x16 22x22 ...".
+icon_sizes() {
+  xprop -id "$1" -f _NET_WM_ICON 32c '=$0+' _NET_WM_ICON 2>/dev/null | sed -n 's/^[^=]*=//p' |
+    tr -d ' ' | tr ',' '\n' |
+    awk 'skip > 0 {skip--; next} width == "" {width = $1; next}
+         {sizes = sizes sep width "x" $1; sep = " "; skip = width * $1; width = ""}
+         END {print sizes}'
 }
 
 start_xvfb
@@ -70,6 +79,13 @@ main="$(wait_for_window --name "$main_pattern")" || fail "the main window did no
 [ "$(size_hints "$main")" = "554x308 554x308" ] ||
   fail "the main window can be resized: $(size_hints "$main")"
 xprop -id "$main" _NET_WM_NAME | grep -qF '"Vimbo Calculator"' || fail "wrong window title"
+# The icon follows the window's first paint.
+icons="16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256"
+for _ in $(seq 50); do
+  [ "$(icon_sizes "$main")" = "$icons" ] && break
+  sleep 0.1
+done
+[ "$(icon_sizes "$main")" = "$icons" ] || fail "the window's icon holds '$(icon_sizes "$main")'"
 
 wait_for_focus "$main"
 calculate '2(1+3)^2'

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The calculator's icon: every size from 16 to 256 pixels, each in at most 16 colours.
+// The calculator's icon: every size from 16 to 256 pixels, each in at most 16 colours, given
+// to the program's windows once the first of them has been drawn.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "window/window_icon.h"
@@ -41,6 +46,24 @@ INSTANTIATE_TEST_SUITE_P(Sizes, IconImage, ::testing::ValuesIn(kSizes),
 
 TEST(CalculatorIcon, OffersNoOtherSize) {
     EXPECT_EQ(CalculatorIcon().availableSizes().size(), static_cast<qsizetype>(std::size(kSizes)));
+}
+
+TEST(WindowIconAfterFirstPaint, EveryWindowGetsTheIconOnceTheFirstHasBeenDrawn) {
+    QApplication::setWindowIcon(QIcon());
+    SetWindowIconAfterFirstPaint();
+    QWidget first;
+    QWidget later;
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::windowIcon().isNull()) << "set before any window was drawn";
+
+    first.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), CalculatorIcon().availableSizes());
+    EXPECT_EQ(first.windowHandle()->icon().availableSizes(), CalculatorIcon().availableSizes());
+    later.show();
+    EXPECT_EQ(later.windowHandle()->icon().availableSizes(), CalculatorIcon().availableSizes());
+    QApplication::setWindowIcon(QIcon());
 }
 
 }  // namespace
