@@ -11,7 +11,7 @@ run_packages=(
   fonts-liberation
 )
 test_packages=(
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libxcb-damage0-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils
   cups cups-client cups-filters poppler-utils
