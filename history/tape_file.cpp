@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "history/tape_file.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 
 #include "history/report.h"
-#include "window/tape_view.h"
+#include "window/tape_line.h"
 
 namespace vimbo {
 
 namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("SaveTape", text);
+}
 
 // The report's printer on a PDF file: the same job of pages as on paper.
 class PdfReportPrinter final : public ReportPrinter {
@@ -25,29 +30,36 @@ class PdfReportPrinter final : public ReportPrinter {
 
     QPainter& open() override {
         if (!painter_.begin(&writer_)) {
-            throw PrinterError("the PDF could not be started");
+            fail(Tr("the PDF could not be started"));
         }
         return painter_;
     }
     QPageLayout pageLayout() const override { return writer_.pageLayout(); }
     void newPage() override {
         if (!writer_.newPage()) {
-            throw PrinterError("a new page could not be started");
+            fail(Tr("a new page could not be started"));
         }
     }
     void close() override {
         finished_ = painter_.end();
         if (!finished_) {
-            throw PrinterError("the PDF could not be finished");
+            fail(Tr("the PDF could not be finished"));
         }
     }
-    // Whether the whole report went out: the Print command gives up quietly on a failure.
+    // Whether the whole report went out, and why not: the Print command gives up quietly.
     bool finished() const { return finished_; }
+    const QString& failure() const { return failure_; }
 
   private:
+    [[noreturn]] void fail(const QString& why) {
+        failure_ = why;
+        throw PrinterError(why.toStdString());
+    }
+
     QPdfWriter writer_;
-    QPainter painter_;  // last: it ends an unfinished job before the writer goes
+    QPainter painter_;  // after the writer: it ends an unfinished job before the writer goes
     bool finished_ = false;
+    QString failure_;
 };
 
 }  // namespace
@@ -87,11 +99,13 @@ std::optional<QString> SaveTapeFile(const QString& fileName, TapeFileFormat form
     } else {
         PdfReportPrinter printer(file, paper);
         PrintCommand(controls, clock, printer, tapeFont);
-        if (!printer.finished()) {
-            return file.error() != QFileDevice::NoError
-                       ? file.errorString()
-                       : QStringLiteral("the report could not be laid out on the page");
-        }  // the unfinished file goes with `file`
+        if (!printer.finished()) {  // the unfinished file goes with `file`
+            if (file.error() != QFileDevice::NoError) {
+                return file.errorString();
+            }
+            return printer.failure().isEmpty() ? Tr("the report does not fit on the page")
+                                               : printer.failure();
+        }
     }
     if (!file.commit()) {
         return file.errorString();

@@ -111,8 +111,8 @@ class MainWindowAccessible final : public QAccessibleWidget {
 };
 
 QAccessibleInterface* MainWindowAccessibleFactory(const QString& className, QObject* object) {
-    // Asked once for each class of the object, most derived first; the name finds the window
-    // at the first asking.
+    // Asked once for each class of the object, most derived first. The window takes its name
+    // before anything asks for its interface (the first to ask is its title's change).
     Q_UNUSED(className)
     if (object != nullptr && object->isWidgetType() &&
         object->objectName() == QLatin1String(control_name::mainWindow)) {

@@ -12,7 +12,12 @@ void ClearUndo::clear(WindowControls& controls, InputRecall& recall) {
                     controls.tape.wholeText(), recall};
     ClearAction(controls);
     recall.clear();
-    emptied_ = std::move(emptied);  // after the Clear: its own changes are not a next action
+    // After the Clear: its own changes are not a next action. A Clear of an empty window keeps
+    // nothing, and Ctrl+Z stays the input line's.
+    if (!(emptied.input + emptied.output + emptied.grandTotal + emptied.tape).isEmpty() ||
+        !emptied.recall.entries().isEmpty()) {
+        emptied_ = std::move(emptied);
+    }
 }
 
 void ClearUndo::undo(WindowControls& controls, InputRecall& recall) {

@@ -38,15 +38,15 @@ class RunningEquals {
 
 }  // namespace
 
-void EqualsAction(WindowControls& controls) {
+std::optional<QString> EqualsAction(WindowControls& controls) {
     if (controls.equalsRunning) {
         // A second Enter or click that arrived while the first one lets events run: the
         // first one records the input line and empties it, so this one has nothing to add.
-        return;
+        return std::nullopt;
     }
     if (controls.input.text().isEmpty()) {
         FocusInputAtEnd(controls);
-        return;
+        return std::nullopt;
     }
     const RunningEquals running(controls.equalsRunning);
     controls.decimalsPattern.setText(controls.twoDecimals.isChecked() ? kTwoDecimals : QString());
@@ -60,7 +60,8 @@ void EqualsAction(WindowControls& controls) {
     controls.window.processPendingEvents();
 
     // Four separate whole-text replacements, each reading the tape and the boxes anew.
-    controls.tape.appendText(controls.input.text());
+    const QString recorded = controls.input.text();
+    controls.tape.appendText(recorded);
     controls.tape.appendText(kLineBreak + u'=');
     controls.tape.appendText(kLineBreak + controls.output.text());
     controls.tape.appendText(kLineBreak + kTapeSeparator + kLineBreak);
@@ -75,14 +76,19 @@ void EqualsAction(WindowControls& controls) {
 
     FocusInputAtEnd(controls);
     controls.input.announce(Outcome::Result, controls.output.text());
+    return recorded;
 }
 
-bool EnterInInput(WindowControls& controls) {
+bool EnterInInput(WindowControls& controls, const std::function<void()>& equals) {
     if (controls.input.text().isEmpty()) {
         return false;
     }
-    EqualsAction(controls);
+    equals();
     return true;
+}
+
+bool EnterInInput(WindowControls& controls) {
+    return EnterInInput(controls, [&controls] { EqualsAction(controls); });
 }
 
 }  // namespace vimbo

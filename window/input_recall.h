@@ -20,6 +20,8 @@ class InputRecall {
     // The entry after the one shown, the kept line after the newest, or nothing there.
     std::optional<QString> newer();
     void clear();
+    // Whether the line shown is the one being typed rather than an entry.
+    bool showsTypedLine() const { return shown_ == entries_.size(); }
 
     const QStringList& entries() const { return entries_; }
 

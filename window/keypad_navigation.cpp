@@ -27,12 +27,11 @@ std::optional<GridDirection> ArrowDirection(int key) {
     }
 }
 
-// The keypad's keys carry the keypad modifier too; any other modifier makes another key.
-bool Unmodified(const QKeyEvent& key) {
+}  // namespace
+
+bool IsUnmodifiedKey(const QKeyEvent& key) {
     return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
-
-}  // namespace
 
 ButtonKeyboard::ButtonKeyboard(QWidget& window) : QObject(&window), window_(window) {
     for (QAbstractButton* const button :
@@ -47,7 +46,7 @@ bool ButtonKeyboard::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     const auto* const key = static_cast<const QKeyEvent*>(event);
-    if (!Unmodified(*key)) {
+    if (!IsUnmodifiedKey(*key)) {
         return false;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -5,9 +5,13 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QWidget;
 
 namespace vimbo {
+
+// A key pressed without modifiers; the keypad's keys carry the keypad modifier too, and count.
+bool IsUnmodifiedKey(const QKeyEvent& key);
 
 // Installed on every button and the check box of the window; the input line keeps its own Enter.
 class ButtonKeyboard final : public QObject {

@@ -113,8 +113,8 @@ struct MainWindow::Bindings {
     QtCheckBox twoDecimals;
     QtWindowHost host;
     WindowControls controls;
-    // Owned by the window, which deletes it among its children.
-    WindowCommands* commands = nullptr;
+    // Last: it goes first, while the controls it watches are all there.
+    std::unique_ptr<WindowCommands> commands;
 };
 
 MainWindow::MainWindow(QWidget* parent)
@@ -194,7 +194,7 @@ void MainWindow::createControls() {
     new ButtonKeyboard(*this);       // owned by the window
     // Before any button is connected: its clicks must reach the commands first.
     bindings_->commands =
-        new WindowCommands(*this, bindings_->controls, input, bindings_->tapeWidget);
+        std::make_unique<WindowCommands>(*this, bindings_->controls, input, bindings_->tapeWidget);
     input.setFocus();
 }
 

@@ -15,6 +15,21 @@ bool EndsShownLine(QChar c) {
 
 }  // namespace
 
+QString DisplayText(QStringView stored, bool afterCr) {
+    QString shown;
+    shown.reserve(stored.size());
+    bool previousCr = afterCr;
+    for (const QChar c : stored) {
+        if (c == u'\r') {
+            shown.append(u'\n');
+        } else if (c != u'\n' || !previousCr) {
+            shown.append(c);
+        }
+        previousCr = c == u'\r';
+    }
+    return shown;
+}
+
 QString TapeLineInsertion(QStringView shownLine) {
     QStringView line = shownLine.trimmed();
     if (line.startsWith(kTapeSeparator)) {

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
-// What a line of the tape, as shown, puts into the input line when the user takes it from
-// the tape: always a whole expression or a whole number, never a part of one.
+// The tape's lines as shown, and what one of them puts into the input line when the user
+// takes it from the tape: always a whole expression or a whole number, never a part of one.
 #pragma once
 
 #include <QString>
 #include <QStringView>
 
 namespace vimbo {
+
+// The shown form of a stored text: CR LF, lone CR and LF each become one "\n". A text that
+// follows a stored CR (`afterCr`) drops its leading LF, which belongs to that CR.
+QString DisplayText(QStringView stored, bool afterCr = false);
 
 // An expression line its expression (also where it follows a "GT" entry's separator on the
 // same line), a result line its result, a "GT" line its total without " GT"; nothing for the

@@ -7,21 +7,6 @@
 
 namespace vimbo {
 
-QString DisplayText(QStringView stored, bool afterCr) {
-    QString shown;
-    shown.reserve(stored.size());
-    bool previousCr = afterCr;
-    for (const QChar c : stored) {
-        if (c == u'\r') {
-            shown.append(u'\n');
-        } else if (c != u'\n' || !previousCr) {
-            shown.append(c);
-        }
-        previousCr = c == u'\r';
-    }
-    return shown;
-}
-
 TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     // Selecting and copying work as in the locked output line.

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include "window/tape_line.h"
+
 namespace vimbo {
 
 class TapeView : public QPlainTextEdit {
@@ -36,9 +38,5 @@ class TapeView : public QPlainTextEdit {
     int linesInLastParagraph_ = 0;
     int charactersInLastParagraph_ = 0;
 };
-
-// The shown form of a stored text: CR LF, lone CR and LF each become one "\n". A text that
-// follows a stored CR (`afterCr`) drops its leading LF, which belongs to that CR.
-QString DisplayText(QStringView stored, bool afterCr = false);
 
 }  // namespace vimbo

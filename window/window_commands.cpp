@@ -14,28 +14,21 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 
 #include "window/accessibility.h"
 #include "window/control_table.h"
 #include "window/equals_action.h"
+#include "window/keypad_navigation.h"
 #include "window/pasted_text.h"
 #include "window/tape_line.h"
 #include "window/tape_view.h"
 
 namespace vimbo {
 
-namespace {
-
-// The keypad's keys carry the keypad modifier too; any other modifier makes another key.
-bool Unmodified(const QKeyEvent& key) {
-    return (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
-
-}  // namespace
-
 WindowCommands::WindowCommands(QWidget& window, WindowControls& model, QLineEdit& input,
                                TapeView& tape)
-    : QObject(&window), model_(model), input_(input), tape_(tape) {
+    : model_(model), input_(input), tape_(tape) {
     addWindowKeys(window);
     // Any click, any change of a text the user sees, any command: the next action.
     for (QAbstractButton* const button :
@@ -90,13 +83,20 @@ void WindowCommands::addTapeMenu() {
         addAction(tape_, tr("Select &All"), QKeySequence::keyBindings(QKeySequence::SelectAll),
                   Qt::WidgetShortcut);
     selectAll.setObjectName(QStringLiteral("actionTapeSelectAll"));
-    connect(&selectAll, &QAction::triggered, &tape_, &TapeView::selectAll);
+    connect(&selectAll, &QAction::triggered, this, [this] {
+        tape_.selectAll();
+        // As the tape's own Ctrl+A did: the selection is X's primary selection too.
+        QClipboard* const clipboard = QGuiApplication::clipboard();
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(tape_.textCursor().selection().toPlainText(), QClipboard::Selection);
+        }
+    });
     QAction& insert =
         addAction(tape_, tr("&Insert into input"),
                   {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, Qt::WidgetShortcut);
     insert.setObjectName(QStringLiteral("actionTapeInsert"));
     connect(&insert, &QAction::triggered, this, [this] { insertFromTape(tape_.textCursor()); });
-    auto* const separator = new QAction(this);
+    auto* const separator = new QAction(&tape_);
     separator->setSeparator(true);
     tape_.addAction(separator);
 }
@@ -104,7 +104,7 @@ void WindowCommands::addTapeMenu() {
 QAction& WindowCommands::addAction(QWidget& owner, const QString& text,
                                    const QList<QKeySequence>& keys, Qt::ShortcutContext context,
                                    bool isNextAction) {
-    auto* const action = new QAction(text, this);
+    auto* const action = new QAction(text, &owner);  // found with the widget it serves
     action->setShortcuts(keys);
     action->setShortcutContext(context);
     owner.addAction(action);
@@ -125,20 +125,13 @@ void WindowCommands::nextAction() {
 }
 
 void WindowCommands::equals() {
-    const QString input = model_.input.text();
-    EqualsAction(model_);
-    // An Equals that found another one running did nothing, and left the input as it was.
-    if (!input.isEmpty() && model_.input.text().isEmpty()) {
-        recall_.record(input);
+    if (const std::optional<QString> recorded = EqualsAction(model_)) {
+        recall_.record(*recorded);
     }
 }
 
 bool WindowCommands::enterInInput() {
-    if (model_.input.text().isEmpty()) {
-        return false;
-    }
-    equals();
-    return true;
+    return EnterInInput(model_, [this] { equals(); });
 }
 
 void WindowCommands::clear() {
@@ -158,6 +151,19 @@ void WindowCommands::undoClear() {
 bool WindowCommands::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &input_) {
         return inputEvent(*event) || QObject::eventFilter(watched, event);
+    }
+    if (watched == tape_.viewport() && event->type() == QEvent::ContextMenu) {
+        // The menu's "Insert into input" takes the line clicked on, as the caret's line; a
+        // click into the selection keeps it for "Copy".
+        const auto* const menu = static_cast<const QContextMenuEvent*>(event);
+        const QTextCursor clicked = tape_.cursorForPosition(menu->pos());
+        const QTextCursor caret = tape_.textCursor();
+        if (menu->reason() == QContextMenuEvent::Mouse &&
+            (clicked.position() < caret.selectionStart() ||
+             clicked.position() > caret.selectionEnd() || !caret.hasSelection())) {
+            tape_.setTextCursor(clicked);
+        }
+        return false;
     }
     if (watched == tape_.viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const auto* const mouse = static_cast<const QMouseEvent*>(event);
@@ -235,7 +241,7 @@ bool WindowCommands::inputKey(const QKeyEvent& key) {
         undoClear_->trigger();
         return true;
     }
-    if ((key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && Unmodified(key)) {
+    if ((key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && IsUnmodifiedKey(key)) {
         // Only from either end of the line, so that the keys never take over editing.
         const int caret = input_.cursorPosition();
         if (caret == 0 || caret == input_.text().size()) {
@@ -252,7 +258,7 @@ void WindowCommands::recall(bool older) {
         return;
     }
     input_.setText(*entry);  // the caret at its end
-    model_.input.announce(Outcome::Recalled, *entry);
+    model_.input.announce(recall_.showsTypedLine() ? Outcome::Input : Outcome::Recalled, *entry);
 }
 
 void WindowCommands::copyResult() {

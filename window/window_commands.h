@@ -26,7 +26,8 @@ class WindowCommands final : public QObject {
     Q_OBJECT
 
   public:
-    // `window` owns this object; the other arguments are its controls and must outlive it.
+    // The window's controls, which must outlive this object: the window holds it among its
+    // bindings to the controls, which go before the controls do.
     WindowCommands(QWidget& window, WindowControls& model, QLineEdit& input, TapeView& tape);
 
     // The window's own actions, with the input recorded for recall.

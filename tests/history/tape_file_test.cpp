@@ -30,8 +30,9 @@ class TapeFile : public ::testing::Test {
         ASSERT_TRUE(dir_.isValid());
         window_.tape.text = kTape;
     }
-    std::optional<QString> save(const QString& fileName, TapeFileFormat format) {
-        return SaveTapeFile(fileName, format, window_.controls, FixedClock(), TapeFont(), {});
+    std::optional<QString> save(const QString& fileName, TapeFileFormat format,
+                                const ReportPaper& paper = {}) {
+        return SaveTapeFile(fileName, format, window_.controls, FixedClock(), TapeFont(), paper);
     }
 
     QTemporaryDir dir_;
@@ -51,17 +52,22 @@ TEST_F(TapeFile, FailureLeavesNoFileAndAnOldOneAsItWas) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder"));
+    // A sheet beyond any printer's measure: the report fails once the file is open.
+    const ReportPaper tooLarge{
+        QPageLayout(QPageSize(QSizeF(2e8, 2e8), QPageSize::Point), QPageLayout::Portrait, {})};
     const struct {
         const char* name;
         QString fileName;
         TapeFileFormat format;
+        ReportPaper paper;
     } rows[] = {
-        {"FolderThatIsGone", dir_.filePath("gone/tape.txt"), TapeFileFormat::Text},
-        {"PdfInFolderThatIsGone", dir_.filePath("gone/tape.pdf"), TapeFileFormat::Pdf},
-        {"AFolderItself", dir_.filePath("folder"), TapeFileFormat::Text},
+        {"FolderThatIsGone", dir_.filePath("gone/tape.txt"), TapeFileFormat::Text, {}},
+        {"PdfInFolderThatIsGone", dir_.filePath("gone/tape.pdf"), TapeFileFormat::Pdf, {}},
+        {"AFolderItself", dir_.filePath("folder"), TapeFileFormat::Text, {}},
+        {"ReportFailsOverAnOldFile", kept, TapeFileFormat::Pdf, tooLarge},
     };
     for (const auto& row : rows) {
-        const std::optional<QString> failure = save(row.fileName, row.format);
+        const std::optional<QString> failure = save(row.fileName, row.format, row.paper);
         ASSERT_TRUE(failure.has_value()) << row.name;
         EXPECT_FALSE(failure->isEmpty()) << row.name;
     }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include "window/controls.h"
@@ -53,6 +54,7 @@ class FakeInputLine final : public InputLine {
         static const char* const kOutcomes[] = {"Result",  "GrandTotal", "Input",
                                                 "Cleared", "Recalled",   "Inserted",
                                                 "Copied",  "Saved",      "ClearUndone"};
+        static_assert(std::size(kOutcomes) == static_cast<int>(Outcome::ClearUndone) + 1);
         log_.append(QStringLiteral("say %1 %2").arg(kOutcomes[static_cast<int>(outcome)], text));
     }
     // The user's typing and selecting, which bypass the log.

@@ -4,6 +4,7 @@
 // Ctrl+Z after Clear.
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QSignalSpy>
 #include <QTextBlock>
 
@@ -83,6 +84,15 @@ TEST_F(AddedKeys, TapeLinesGoWholeIntoTheInputLine) {
     EXPECT_EQ(input()->text(), QStringLiteral("1+12.5625*2"));
     EXPECT_EQ(input()->cursorPosition(), 9);
     EXPECT_EQ(QApplication::focusWidget(), input());
+    // The menu's entry takes the line that was right-clicked (the menu itself stays shut).
+    tape()->setContextMenuPolicy(Qt::NoContextMenu);
+    const QPoint at = tape()->cursorRect(line).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, tape()->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(tape()->viewport(), &rightClick);
+    control<QAction>("actionTapeInsert")->trigger();
+    EXPECT_EQ(input()->text(), QStringLiteral("1+12.562512.5625*2"));
+    input()->setText(QStringLiteral("1+12.5625*2"));
+    input()->setCursorPosition(9);
     // Enter on the tape's caret line: the expression 2+3 (line 5); on "=" nothing.
     for (const auto& [down, expected] : {std::pair{4, "1+12.56252+3*2"}, {1, "1+12.56252+3*2"}}) {
         tape()->setFocus();
