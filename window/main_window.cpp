@@ -1,84 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "window/main_window.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
 #include "window/accessibility.h"
-#include "window/check_box_style.h"
 #include "window/control_table.h"
 #include "window/input_editing.h"
 #include "window/keypad_navigation.h"
 #include "window/qt_controls.h"
 #include "window/required_child.h"
 #include "window/window_commands.h"
+#include "window/window_widgets.h"
 
 namespace vimbo {
 
 namespace {
-
-QFont ControlQFont(ControlFont font) {
-    const WindowLayout& window = MainWindowLayout();
-    QFont qfont(QString::fromUtf8(window.fontFamily));
-    qfont.setPointSizeF(font == ControlFont::Tape ? window.tapePointSize : window.defaultPointSize);
-    qfont.setWeight(font == ControlFont::Bold ? QFont::Bold : QFont::Normal);
-    return qfont;
-}
-
-QColor WindowBackground() {
-    const auto& rgb = MainWindowLayout().background;
-    return QColor(rgb[0], rgb[1], rgb[2]);
-}
-
-void ApplyLook(QWidget& widget, ControlLook look) {
-    QPalette palette = widget.palette();
-    switch (look) {
-        case ControlLook::Plain:
-            return;
-        case ControlLook::WindowBackground:
-            palette.setColor(QPalette::Window, WindowBackground());
-            widget.setAutoFillBackground(true);
-            widget.setBackgroundRole(QPalette::Window);  // a button's own role is Button
-            break;
-        case ControlLook::GrandTotal:
-            palette.setColor(QPalette::Text, QColor(128, 255, 128));
-            palette.setColor(QPalette::Base, QColor(0, 0, 0));
-            break;
-        case ControlLook::SystemBackground:
-            palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
-            widget.setAutoFillBackground(true);
-            break;
-    }
-    widget.setPalette(palette);
-}
-
-QWidget* CreateControl(const WindowControl& control, QWidget* parent) {
-    const QString caption = QString::fromUtf8(control.caption);
-    switch (control.kind) {
-        case ControlKind::Label:
-            return new QLabel(caption, parent);
-        case ControlKind::TextBox:
-        case ControlKind::LockedTextBox: {
-            auto* const box = new QLineEdit(caption, parent);
-            box->setReadOnly(control.kind == ControlKind::LockedTextBox);
-            return box;
-        }
-        case ControlKind::Button: {
-            auto* const button = new QPushButton(caption, parent);
-            button->setAutoDefault(false);
-            return button;
-        }
-        case ControlKind::CheckBox: {
-            auto* const box = new QCheckBox(caption, parent);
-            box->setStyle(new FittedCheckBoxStyle(box));
-            return box;
-        }
-        case ControlKind::Tape:
-            return new TapeView(parent);
-    }
-    return nullptr;
-}
 
 // A control of the window by its name; the layout table creates every one of them.
 template <typename W>
@@ -117,22 +54,11 @@ struct MainWindow::Bindings {
     std::unique_ptr<WindowCommands> commands;
 };
 
-MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent, kMainWindowFlags) {
     InstallMainWindowAccessibility();
-    const WindowLayout& layout = MainWindowLayout();
     setObjectName(QLatin1String(control_name::mainWindow));
-    setWindowTitle(QString::fromUtf8(layout.title));
-    setFixedSize(TwipsToPixels(layout.clientWidth), TwipsToPixels(layout.clientHeight));
-    setFont(ControlQFont(ControlFont::Default));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, WindowBackground());
-    setPalette(palette);
-    setAutoFillBackground(true);
-
-    createControls();
+    CreateWindowWidgets(*this);
+    bindControls();
     connectActions();
 }
 
@@ -155,40 +81,9 @@ void MainWindow::addTapeCommand(QAction& action) {
     bindings_->commands->addTapeCommand(action);
 }
 
-void MainWindow::createControls() {
-    for (const WindowControl& control : MainWindowControls()) {
-        QWidget* const widget = CreateControl(control, this);
-        widget->setObjectName(QString::fromUtf8(control.name));
-        widget->setGeometry(TwipsToPixels(control.place.left), TwipsToPixels(control.place.top),
-                            TwipsToPixels(control.place.width),
-                            TwipsToPixels(control.place.height));
-        if (control.font != ControlFont::Default) {
-            widget->setFont(ControlQFont(control.font));
-        }
-        ApplyLook(*widget, control.look);
-        widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
-        if (control.description != nullptr) {
-            widget->setAccessibleDescription(QString::fromUtf8(control.description));
-        }
-        if (control.toolTip != nullptr) {
-            widget->setToolTip(QString::fromUtf8(control.toolTip));
-        }
-        if (!control.visible) {
-            widget->setFocusPolicy(Qt::NoFocus);
-            widget->setVisible(false);
-        }
-    }
-
+void MainWindow::bindControls() {
     bindings_ = std::make_unique<Bindings>(*this);
 
-    QWidget* previous = nullptr;
-    for (const WindowControl* control : MainWindowTabOrder()) {
-        QWidget* const widget = &Child<QWidget>(*this, control->name);
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
     QLineEdit& input = bindings_->inputWidget;
     input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
     new ButtonKeyboard(*this);       // owned by the window

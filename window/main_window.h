@@ -39,7 +39,7 @@ class MainWindow : public QWidget {
   private:
     struct Bindings;
 
-    void createControls();
+    void bindControls();
     void connectActions();
 
     std::unique_ptr<Bindings> bindings_;
