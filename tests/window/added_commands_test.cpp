@@ -102,48 +102,31 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"UnicodeLineSeparator", "1\u20282", "1+2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A window with a result, a total, a tape and two recalled inputs.
-struct UsedWindow : testing::FakeWindow {
-    UsedWindow() {
-        input.type(QStringLiteral("9-"));
-        output.setText(QStringLiteral("20"));
-        grandTotal.setText(QStringLiteral("25"));
-        tape.text = QStringLiteral("2+3\r\n=\r\n5\r\n****************\r\n");
-        recall.record(QStringLiteral("2+3"));
-        recall.record(QStringLiteral("4*5"));
-        log.clear();
-    }
-    void expectAsUsed() {
-        EXPECT_EQ(input.text(), QStringLiteral("9-"));
-        EXPECT_EQ(output.text(), QStringLiteral("20"));
-        EXPECT_EQ(grandTotal.text(), QStringLiteral("25"));
-        EXPECT_EQ(tape.text, QStringLiteral("2+3\r\n=\r\n5\r\n****************\r\n"));
-        EXPECT_EQ(recall.entries(), QStringList({"2+3", "4*5"}));
-    }
-    InputRecall recall;
-    ClearUndo clearUndo;
-};
-
-TEST(ClearUndo, BringsBackEverythingClearEmptied) {
-    UsedWindow w;
-    w.clearUndo.clear(w.controls, w.recall);
-    EXPECT_EQ(w.input.text() + w.output.text() + w.grandTotal.text() + w.tape.text, QString());
-    EXPECT_TRUE(w.recall.entries().isEmpty());
-    ASSERT_TRUE(w.clearUndo.canUndo());
-    w.log.clear();
-    w.clearUndo.undo(w.controls, w.recall);
-    w.expectAsUsed();
-    EXPECT_EQ(w.input.caret, 2);
-    EXPECT_EQ(w.log.last(), QStringLiteral("say ClearUndone "));
-    EXPECT_FALSE(w.clearUndo.canUndo());  // one step only
-}
-
-TEST(ClearUndo, KeepsNothingFromAnEmptyWindow) {
+TEST(ClearUndo, BringsBackWhatClearEmptiedOnce) {
     testing::FakeWindow w;
     InputRecall recall;
     ClearUndo clearUndo;
     clearUndo.clear(w.controls, recall);
-    EXPECT_FALSE(clearUndo.canUndo());  // Ctrl+Z stays the input line's own
+    EXPECT_FALSE(clearUndo.canUndo());  // nothing emptied: Ctrl+Z stays the input line's own
+
+    const QStringList used{"9-", "20", "25", "2+3\r\n=\r\n5\r\n****************\r\n"};
+    const auto shown = [&w] {
+        return QStringList{w.input.text(), w.output.text(), w.grandTotal.text(), w.tape.text};
+    };
+    w.input.type(used[0]);
+    w.output.setText(used[1]);
+    w.grandTotal.setText(used[2]);
+    w.tape.text = used[3];
+    recall.record(QStringLiteral("2+3"));
+    clearUndo.clear(w.controls, recall);
+    EXPECT_EQ(shown(), QStringList({"", "", "", ""}));
+    EXPECT_TRUE(recall.entries().isEmpty());
+    clearUndo.undo(w.controls, recall);
+    EXPECT_EQ(shown(), used);
+    EXPECT_EQ(recall.entries(), QStringList({"2+3"}));
+    EXPECT_EQ(w.input.caret, 2);
+    EXPECT_EQ(w.log.last(), QStringLiteral("say ClearUndone "));
+    EXPECT_FALSE(clearUndo.canUndo());  // one step only
 }
 
 }  // namespace
