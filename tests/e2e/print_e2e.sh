@@ -94,11 +94,7 @@ lpadmin -p vimbo-test -E -v "file://$report" -m "$driver" 2>/dev/null
 lpadmin -d vimbo-test
 [ "$(lpstat -d)" = "system default destination: vimbo-test" ] || fail "no default printer: $(lpstat -d)"
 
-start_xvfb
-faketime '2026-12-07 12:00:00' "$program" &
-app_pid=$!
-main="$(wait_for_window --name '^Vimbo Calculator$')" || fail "the main window did not appear"
-wait_for_focus "$main"
+start_calculator "$program"
 calculate '2+3'
 calculate '4*5'
 click_twips "$main" 2600 1090 615 290  # "GT"

@@ -20,18 +20,10 @@ source "$here/../support/app_driver.sh"
 require_tools Xvfb xdotool xclip faketime
 
 app_pid=""
-cleanup() {
-  stop_pid "$app_pid"
-  stop_xvfb
-}
-trap cleanup EXIT
+trap stop_calculator EXIT
 trap 'exit 1' INT TERM
 
-start_xvfb
-faketime '2026-12-07 12:00:00' "$program" &
-app_pid=$!
-main="$(wait_for_window --name '^Vimbo Calculator$')" || fail "the main window did not appear"
-wait_for_focus "$main"
+start_calculator "$program"
 
 expect_output() {  # expected result, what was done
   local result

@@ -24,6 +24,22 @@ stop_pid() {
   fi
 }
 
+# Starts the program in a private Xvfb server (xvfb_server.sh) on 7 December 2026, a day
+# without the picture window, and waits until its main window has the focus; sets app_pid and
+# main (the window's id). stop_calculator ends both again.
+start_calculator() {
+  start_xvfb
+  faketime '2026-12-07 12:00:00' "$1" &
+  app_pid=$!
+  main="$(wait_for_window --name '^Vimbo Calculator$')" || fail "the main window did not appear"
+  wait_for_focus "$main"
+}
+
+stop_calculator() {
+  stop_pid "${app_pid:-}"
+  stop_xvfb
+}
+
 # Waits up to 10 s for a mapped window that xdotool's search finds; prints its id.
 wait_for_window() {
   local id
