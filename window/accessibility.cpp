@@ -134,6 +134,7 @@ QString OutcomeMessage(Outcome outcome, const QString& text) {
         case Outcome::GrandTotal:
             return QCoreApplication::translate("MainWindow", "Grand total %1").arg(text);
         case Outcome::Input:
+        case Outcome::Edited:
             return text.isEmpty() ? QCoreApplication::translate("MainWindow", "Input empty")
                                   : QCoreApplication::translate("MainWindow", "Input %1").arg(text);
         case Outcome::Cleared:
@@ -157,7 +158,7 @@ QString OutcomeMessage(Outcome outcome, const QString& text) {
 void AnnounceOutcome(QWidget& inputLine, Outcome outcome, const QString& text) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The focus coming back from a key brings the input line's own text with it (Orca 48 reads
-    // it out), so only the other outcomes are news.
+    // it out), so only the other outcomes are news; an edit in place is.
     if (outcome != Outcome::Input) {
         QAccessibleAnnouncementEvent event(&inputLine, OutcomeMessage(outcome, text));
         QAccessible::updateAccessibility(&event);

@@ -21,7 +21,8 @@ class TextBox {
 enum class Outcome {
     Result,       // with the output line's new result
     GrandTotal,   // with the grand total just written onto the tape
-    Input,        // with the input line's new text
+    Input,        // with the input line's new text, after a key that had the focus
+    Edited,       // with the input line's new text, where the input line kept the focus
     Cleared,      // everything emptied; no text
     Recalled,     // with the earlier input that Up or Down brought back
     Inserted,     // with the text a tape line put into the input line

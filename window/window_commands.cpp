@@ -59,7 +59,7 @@ void WindowCommands::addWindowKeys(QWidget& window) {
     connect(&escape, &QAction::triggered, this, [this] {
         input_.clear();
         input_.setFocus(Qt::OtherFocusReason);
-        model_.input.announce(Outcome::Input, input_.text());
+        model_.input.announce(Outcome::Edited, input_.text());
     });
     quit_ = &addAction(window, tr("Exit"), QKeySequence::keyBindings(QKeySequence::Quit),
                        Qt::WindowShortcut);
@@ -258,7 +258,7 @@ void WindowCommands::recall(bool older) {
         return;
     }
     input_.setText(*entry);  // the caret at its end
-    model_.input.announce(recall_.showsTypedLine() ? Outcome::Input : Outcome::Recalled, *entry);
+    model_.input.announce(recall_.showsTypedLine() ? Outcome::Edited : Outcome::Recalled, *entry);
 }
 
 void WindowCommands::copyResult() {

@@ -51,9 +51,9 @@ class FakeInputLine final : public InputLine {
         log_.append(QStringLiteral("caret %1").arg(position));
     }
     void announce(Outcome outcome, const QString& text) override {
-        static const char* const kOutcomes[] = {"Result",  "GrandTotal", "Input",
-                                                "Cleared", "Recalled",   "Inserted",
-                                                "Copied",  "Saved",      "ClearUndone"};
+        static const char* const kOutcomes[] = {"Result",  "GrandTotal", "Input",    "Edited",
+                                                "Cleared", "Recalled",   "Inserted", "Copied",
+                                                "Saved",   "ClearUndone"};
         static_assert(std::size(kOutcomes) == static_cast<int>(Outcome::ClearUndone) + 1);
         log_.append(QStringLiteral("say %1 %2").arg(kOutcomes[static_cast<int>(outcome)], text));
     }
