@@ -4,8 +4,10 @@
 // and the undo of Clear.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "tests/support/fake_controls.h"
-#include "tests/support/named_rows.h"
 #include "tests/support/qt_print_to.h"
 #include "window/clear_undo.h"
 #include "window/input_recall.h"
@@ -14,8 +16,6 @@
 
 namespace vimbo {
 namespace {
-
-using vimbo::test_support::PrintTo;
 
 // Each step is Up (older, with what the line holds then) or Down (newer); "-" for nothing.
 TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTyped) {
@@ -42,29 +42,25 @@ TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTyped) {
     EXPECT_EQ(recall.newer(), std::nullopt);
 }
 
-struct TextCase {
-    const char* name;
-    QString given;
-    QString expected;
-};
+// Each row: what is given, what comes out.
+using TextRows = std::initializer_list<std::pair<QString, QString>>;
 
-class TapeLineInsertionTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TapeLineInsertionTest, InsertsAWholeExpressionOrNumberOrNothing) {
-    EXPECT_EQ(TapeLineInsertion(GetParam().given), GetParam().expected);
+TEST(TapeLineInsertion, AWholeExpressionOrNumberOrNothing) {
+    const TextRows rows = {
+        {"2(1+3)^2", "2(1+3)^2"},
+        {"-1.42857142857143E-11", "-1.42857142857143E-11"},
+        {"25 GT", "25"},
+        {"****************1+1", "1+1"},
+        {"=", ""},
+        {"****************", ""},
+        {"", ""},
+        {"Error", ""},
+        {"Syntax error", ""},
+    };
+    for (const auto& [line, inserted] : rows) {
+        EXPECT_EQ(TapeLineInsertion(line), inserted) << line.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Tape, TapeLineInsertionTest,
-    ::testing::Values(
-        TextCase{"Expression", "2(1+3)^2", "2(1+3)^2"}, TextCase{"Result", "12.5625", "12.5625"},
-        TextCase{"NegativeExponentResult", "-1.42857142857143E-11", "-1.42857142857143E-11"},
-        TextCase{"Fraction", "3/4", "3/4"}, TextCase{"GrandTotal", "25 GT", "25"},
-        TextCase{"ExpressionAfterGrandTotal", "****************1+1", "1+1"},
-        TextCase{"EqualsLine", "=", ""}, TextCase{"Separator", "****************", ""},
-        TextCase{"EmptyLineBeforeGrandTotal", "", ""}, TextCase{"Failure", "Error", ""},
-        TextCase{"SyntaxFailure", "Syntax error", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ShownLineAt, FindsTheLineAroundAPosition) {
     // The view breaks lines inside a paragraph with line separators.
@@ -79,28 +75,25 @@ TEST(ShownLineAt, FindsTheLineAroundAPosition) {
     EXPECT_EQ(ShownLineAt(QStringLiteral("a\nb"), 2), QStringLiteral("b"));
 }
 
-class PastedIntoInputTest : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(PastedIntoInputTest, NoLineBreakOrTabReachesTheLine) {
-    EXPECT_EQ(PastedIntoInput(GetParam().given), GetParam().expected);
+TEST(PastedIntoInput, NoLineBreakOrTabReachesTheLine) {
+    const TextRows rows = {
+        {"215.12\n", "215.12"},                      // a spreadsheet cell
+        {"1\n2.5\n-3\n", "1+2.5+-3"},                // a column of cells
+        {"10\t20\t30", "10+20+30"},                  // a row of cells
+        {"1,234.50\r\n5%\r\n.5", "1,234.50+5%+.5"},  // grouped, per cent, a point
+        {"2 \n 3", "2+3"},                           // blanks around the break
+        {"\r\n\t 7 \t\r\n", "7"},                    // breaks at both ends
+        {"lo\ng(100)", "lo g(100)"},                 // a break inside a name
+        {"Net\t100", "Net 100"},                     // a label before a number
+        {"sin(30)\n(2)", "sin(30) (2)"},             // expressions on two lines
+        {"\n\t\r\n", ""},                            // only breaks
+        {" 6 * 7 ", " 6 * 7 "},                      // no break: as it is
+        {"1\u20282", "1+2"},                         // Unicode's line separator
+    };
+    for (const auto& [pasted, line] : rows) {
+        EXPECT_EQ(PastedIntoInput(pasted), line) << pasted.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paste, PastedIntoInputTest,
-    ::testing::Values(TextCase{"SpreadsheetCell", "215.12\n", "215.12"},
-                      TextCase{"CellWithWindowsLineEnd", "215.12\r\n", "215.12"},
-                      TextCase{"ColumnOfCells", "1\n2.5\n-3\n", "1+2.5+-3"},
-                      TextCase{"RowOfCells", "10\t20\t30", "10+20+30"},
-                      TextCase{"GroupedAndPerCent", "1,234.50\r\n5%\r\n.5", "1,234.50+5%+.5"},
-                      TextCase{"BlanksAroundTheBreak", "2 \n 3", "2+3"},
-                      TextCase{"BreaksAtBothEnds", "\r\n\t 7 \t\r\n", "7"},
-                      TextCase{"BreakInsideAName", "lo\ng(100)", "lo g(100)"},
-                      TextCase{"LabelBeforeANumber", "Net\t100", "Net 100"},
-                      TextCase{"ExpressionsOnTwoLines", "sin(30)\n(2)", "sin(30) (2)"},
-                      TextCase{"OnlyBreaks", "\n\t\r\n", ""},
-                      TextCase{"NoBreaks", " 6 * 7 ", " 6 * 7 "},
-                      TextCase{"UnicodeLineSeparator", "1\u20282", "1+2"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ClearUndo, BringsBackWhatClearEmptiedOnce) {
     testing::FakeWindow w;
