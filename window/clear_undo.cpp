@@ -12,20 +12,19 @@ void ClearUndo::clear(WindowControls& controls, InputRecall& recall) {
                     controls.tape.wholeText(), recall};
     ClearAction(controls);
     recall.clear();
-    // After the Clear: its own changes are not a next action. A Clear of an empty window keeps
-    // nothing, and Ctrl+Z stays the input line's.
+    // A Clear of an empty window has nothing to give back, and the one before stays next.
     if (!(emptied.input + emptied.output + emptied.grandTotal + emptied.tape).isEmpty() ||
         !emptied.recall.entries().isEmpty()) {
-        emptied_ = std::move(emptied);
+        emptied_.push_back(std::move(emptied));
     }
 }
 
 void ClearUndo::undo(WindowControls& controls, InputRecall& recall) {
-    if (!emptied_) {
+    if (emptied_.empty()) {
         return;
     }
-    Emptied emptied = std::move(*emptied_);
-    emptied_.reset();
+    Emptied emptied = std::move(emptied_.back());
+    emptied_.pop_back();
     controls.input.setText(emptied.input);
     controls.output.setText(emptied.output);
     controls.grandTotal.setText(emptied.grandTotal);

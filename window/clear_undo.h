@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// "Clear" that can be taken back, once: right after it, Ctrl+Z brings back everything it
-// emptied (the input, the output, the grand total, the tape and the recalled inputs). The
-// next action forgets it, so an undo never lands on a window the user has changed since.
+// "Clear" that can be taken back: Ctrl+Z brings back everything it emptied (the input, the
+// output, the grand total, the tape and the recalled inputs). What a Clear emptied is kept
+// until the tape or the grand total changes again, so clicks, a look at the tape or a second
+// Clear by accident lose nothing; a Clear of a window that still holds something keeps that
+// too, and each Ctrl+Z takes back one Clear, the latest first.
 #pragma once
 
 #include <QString>
-#include <optional>
+#include <vector>
 
 #include "window/controls.h"
 #include "window/input_recall.h"
@@ -16,11 +18,13 @@ class ClearUndo {
   public:
     // The Clear action, keeping what it empties; the recalled inputs go with the tape.
     void clear(WindowControls& controls, InputRecall& recall);
-    bool canUndo() const { return emptied_.has_value(); }
-    // Puts back what the last Clear emptied, if nothing has happened since; the focus ends in
-    // the input line after its last character.
+    bool canUndo() const { return !emptied_.empty(); }
+    // Puts back what the latest kept Clear emptied; the focus ends in the input line after
+    // its last character.
     void undo(WindowControls& controls, InputRecall& recall);
-    void forget() { emptied_.reset(); }
+    // The tape or the grand total has changed: an undo would bring back an older window
+    // over the user's new work.
+    void forget() { emptied_.clear(); }
 
   private:
     struct Emptied {
@@ -30,7 +34,7 @@ class ClearUndo {
         QString tape;
         InputRecall recall;
     };
-    std::optional<Emptied> emptied_;
+    std::vector<Emptied> emptied_;  // the latest last
 };
 
 }  // namespace vimbo

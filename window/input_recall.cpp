@@ -8,29 +8,41 @@ void InputRecall::record(const QString& input) {
         entries_.append(input);
     }
     shown_ = entries_.size();
-    draft_.clear();
+    edits_.clear();
 }
 
 std::optional<QString> InputRecall::older(const QString& current) {
     if (shown_ == 0) {
         return std::nullopt;
     }
-    if (shown_ == entries_.size()) {
-        draft_ = current;
-    }
-    return entries_.at(--shown_);
+    keep(current);
+    --shown_;
+    return shown();
 }
 
-std::optional<QString> InputRecall::newer() {
+std::optional<QString> InputRecall::newer(const QString& current) {
     if (shown_ >= entries_.size()) {
         return std::nullopt;
     }
+    keep(current);
     ++shown_;
-    return shown_ == entries_.size() ? draft_ : entries_.at(shown_);
+    return shown();
 }
 
 void InputRecall::clear() {
     *this = InputRecall();
+}
+
+void InputRecall::keep(const QString& current) {
+    if (shown_ < entries_.size() && current == entries_.at(shown_)) {
+        edits_.remove(shown_);
+    } else {
+        edits_.insert(shown_, current);
+    }
+}
+
+QString InputRecall::shown() const {
+    return edits_.value(shown_, shown_ < entries_.size() ? entries_.at(shown_) : QString());
 }
 
 }  // namespace vimbo

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/main_window.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include "window/accessibility.h"
@@ -27,7 +26,7 @@ W& Child(QWidget& window, const char* name) {
 
 struct MainWindow::Bindings {
     explicit Bindings(QWidget& window)
-        : inputWidget(Child<QLineEdit>(window, control_name::input)),
+        : inputWidget(Child<InputLineEdit>(window, control_name::input)),
           tapeWidget(Child<TapeView>(window, control_name::tape)),
           input(inputWidget),
           output(Child<QLineEdit>(window, control_name::output)),
@@ -39,7 +38,7 @@ struct MainWindow::Bindings {
           controls{input, output, decimalsPattern, grandTotal, tape, angleMode, twoDecimals, host} {
     }
 
-    QLineEdit& inputWidget;
+    InputLineEdit& inputWidget;
     TapeView& tapeWidget;
     QtInputLine input;
     QtTextBox output;
@@ -84,9 +83,8 @@ void MainWindow::addTapeCommand(QAction& action) {
 void MainWindow::bindControls() {
     bindings_ = std::make_unique<Bindings>(*this);
 
-    QLineEdit& input = bindings_->inputWidget;
-    input.installEventFilter(this);  // the key hook: sees Enter before the line edit does
-    new ButtonKeyboard(*this);       // owned by the window
+    InputLineEdit& input = bindings_->inputWidget;
+    new ButtonKeyboard(*this);  // owned by the window
     // Before any button is connected: its clicks must reach the commands first.
     bindings_->commands =
         std::make_unique<WindowCommands>(*this, bindings_->controls, input, bindings_->tapeWidget);
@@ -110,19 +108,6 @@ void MainWindow::connectActions() {
 
     connect(&Child<QCheckBox>(*this, control_name::twoDecimals), &QCheckBox::clicked, this,
             [&model] { DecimalsOptionClick(model); });
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (bindings_ != nullptr && watched == &bindings_->inputWidget &&
-        event->type() == QEvent::KeyPress) {
-        const auto* const key = static_cast<const QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        // Ctrl+Enter types a line feed, not an Enter.
-        if (enter && !key->modifiers().testFlag(Qt::ControlModifier)) {
-            return bindings_->commands->enterInInput();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace vimbo

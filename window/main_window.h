@@ -33,9 +33,6 @@ class MainWindow : public QWidget {
     // Adds a command of the history to the tape's context menu.
     void addTapeCommand(QAction& action);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     struct Bindings;
 

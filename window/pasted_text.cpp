@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/pasted_text.h"
 
+#include <QRegularExpression>
+
+#include "window/expression_edges.h"
+
 namespace vimbo {
 
 namespace {
@@ -10,46 +14,72 @@ bool IsBreak(QChar c) {
            c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
+// The blanks that group digits, besides the locale's own separator: a space, a no-break space
+// and a narrow no-break space, as spreadsheets and word processors write them.
+constexpr QStringView kBlankGroupSeparators = u" \u00a0\u202f";
+
+// A number in a locale whose decimal point is ",": groups of three digits after the first
+// group, each group after a separator, and an optional decimal part; or digits with a decimal
+// part. Never inside a longer run of digits and separators, so that "3.14" stays as it is.
+QRegularExpression LocaleNumber(const QString& groupSeparators, QChar decimalPoint) {
+    const QString group = u'[' + QRegularExpression::escape(groupSeparators) + u']';
+    const QString point = QRegularExpression::escape(QString(decimalPoint));
+    return QRegularExpression(QStringLiteral("(?<![\\d.,])(?:\\d{1,3}(?:%1\\d{3})+(?:%2\\d+)?|"
+                                             "\\d+%2\\d+)(?![\\d]|%1\\d|%2\\d)")
+                                  .arg(group, point));
 }
 
-// A number ends with a digit, its decimal point or a per cent sign: "12", "12.", "5%".
-bool EndsWithNumber(QStringView text) {
-    return !text.isEmpty() && (IsDigit(text.back()) || text.back() == u'.' || text.back() == u'%');
-}
-
-// A number starts with a digit or a decimal point, maybe after a sign: "7", ".5", "-3".
-bool StartsWithNumber(QStringView text) {
-    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
-        text = text.mid(1);
+QString InEngineNotation(QStringView text, const QLocale& locale) {
+    const QString decimal = locale.decimalPoint();
+    if (decimal != QLatin1String(",")) {
+        return text.toString();  // "." is the engine's point, and "," it skips as a group
     }
-    return !text.isEmpty() && (IsDigit(text.front()) || text.front() == u'.');
+    QString groups = kBlankGroupSeparators.toString();
+    const QString localeGroup = locale.groupSeparator();
+    if (localeGroup.size() == 1 && !groups.contains(localeGroup)) {
+        groups += localeGroup;
+    }
+    const QRegularExpression number = LocaleNumber(groups, decimal.front());
+    QString result;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& match : number.globalMatch(text)) {
+        result += text.mid(done, match.capturedStart() - done);
+        for (const QChar c : match.capturedView()) {
+            if (c == decimal.front()) {
+                result += u'.';
+            } else if (!groups.contains(c)) {
+                result += c;
+            }
+        }
+        done = match.capturedEnd();
+    }
+    result += text.mid(done);
+    return result;
 }
 
 }  // namespace
 
-QString PastedIntoInput(QStringView pasted) {
+QString PastedIntoInput(QStringView pasted, const QLocale& locale) {
+    const QString text = InEngineNotation(pasted, locale);
     QString result;
-    result.reserve(pasted.size());
+    result.reserve(text.size());
     qsizetype i = 0;
-    while (i < pasted.size()) {
-        if (!IsBreak(pasted[i])) {
-            result.append(pasted[i++]);
+    while (i < text.size()) {
+        if (!IsBreak(text[i])) {
+            result.append(text[i++]);
             continue;
         }
         // The run of breaks, with the blanks on either side of it.
         while (result.endsWith(u' ')) {
             result.chop(1);
         }
-        while (i < pasted.size() && (IsBreak(pasted[i]) || pasted[i] == u' ')) {
+        while (i < text.size() && (IsBreak(text[i]) || text[i] == u' ')) {
             ++i;
         }
-        const QStringView rest = pasted.mid(i);
-        if (result.isEmpty() || rest.isEmpty()) {
-            continue;  // at the start or the end
+        // Nothing else joins values: a blank would leave "100" and "(20)" multiplied.
+        if (EndsWithValue(result) && StartsWithValue(QStringView(text).mid(i), true)) {
+            result.append(u'+');
         }
-        result.append(EndsWithNumber(result) && StartsWithNumber(rest) ? u'+' : u' ');
     }
     return result;
 }

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "engine/engine.h"
 #include "window/controls.h"
+#include "window/expression_edges.h"
 
 namespace vimbo {
 
@@ -43,6 +45,23 @@ QString TapeLineInsertion(QStringView shownLine) {
         return QString();
     }
     return line.toString();
+}
+
+QString InsertionBetween(const QString& value, QStringView before, QStringView after) {
+    if (before.trimmed().isEmpty() && after.trimmed().isEmpty()) {
+        return value;
+    }
+    const QByteArray number = value.toUtf8();
+    const bool bare = !value.startsWith(u'-') && !value.startsWith(u'+') &&
+                      IsPlainNumber(std::string_view(number.constData(), number.size()));
+    QString inserted = bare ? value : u'(' + value + u')';
+    if (EndsWithValue(before)) {
+        inserted.prepend(u'*');
+    }
+    if (StartsWithValue(after, false)) {
+        inserted.append(u'*');
+    }
+    return inserted;
 }
 
 QStringView ShownLineAt(QStringView text, qsizetype position) {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "window/tape_view.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -14,6 +18,41 @@ TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setTabChangesFocus(true);
     setUndoRedoEnabled(false);  // the tape only grows: an undo history would grow with it
+}
+
+void TapeView::chooseCaretLine() {
+    const QTextCursor caret = textCursor();
+    emit lineChosen(ShownLineAt(caret.block().text(), caret.positionInBlock()).toString());
+}
+
+void TapeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The whole line, where a double click would select a word or a part of a number.
+    const QTextCursor clicked = cursorForPosition(event->position().toPoint());
+    emit lineChosen(ShownLineAt(clicked.block().text(), clicked.positionInBlock()).toString());
+    event->accept();
+}
+
+void TapeView::contextMenuEvent(QContextMenuEvent* event) {
+    // "Insert into input" takes the line clicked on, as the caret's line; a click into the
+    // selection keeps it for "Copy".
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QTextCursor clicked =
+            cursorForPosition(viewport()->mapFromGlobal(event->globalPos()));
+        const QTextCursor caret = textCursor();
+        if (!caret.hasSelection() || clicked.position() < caret.selectionStart() ||
+            clicked.position() > caret.selectionEnd()) {
+            setTextCursor(clicked);
+        }
+    }
+    auto* const menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(actions());
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
 void TapeView::setWholeText(const QString& text) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The history tape's widget: keeps its whole text exactly as set and shows it read-only,
-// with a line break at every CR LF pair, every lone CR and every lone LF.
+// with a line break at every CR LF pair, every lone CR and every lone LF. A double click, or
+// its "Insert into input" command, picks a whole line for the input line; its context menu
+// holds the commands added to it as actions.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -23,6 +25,17 @@ class TapeView : public QPlainTextEdit {
     // The same as setWholeText(wholeText() + tail), at the cost of the tail alone.
     void appendWholeText(const QString& tail);
     int length() const { return static_cast<int>(text_.size()); }
+
+    // Picks the line the caret stands in.
+    void chooseCaretLine();
+
+  signals:
+    // A whole shown line picked to go into the input line.
+    void lineChosen(const QString& shownLine);
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void showAppended(qsizetype oldSize);  // text_ has grown from oldSize characters

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <string_view>
 
 #include "window/check_box_style.h"
 #include "window/control_table.h"
+#include "window/input_line_edit.h"
 #include "window/required_child.h"
 #include "window/tape_view.h"
 
@@ -58,7 +60,11 @@ QWidget* CreateControl(const WindowControl& control, QWidget* parent) {
             return new QLabel(caption, parent);
         case ControlKind::TextBox:
         case ControlKind::LockedTextBox: {
-            auto* const box = new QLineEdit(caption, parent);
+            // The input line owns its pastes and the window's keys.
+            QLineEdit* const box = std::string_view(control.name) == control_name::input
+                                       ? new InputLineEdit(parent)
+                                       : new QLineEdit(parent);
+            box->setText(caption);
             box->setReadOnly(control.kind == ControlKind::LockedTextBox);
             return box;
         }

@@ -17,8 +17,8 @@
 namespace vimbo {
 namespace {
 
-// Each step is Up (older, with what the line holds then) or Down (newer); "-" for nothing.
-TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTyped) {
+// Each step is Up (older) or Down (newer) with what the line holds then; "-" for nothing.
+TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTypedAndEdits) {
     InputRecall recall;
     EXPECT_EQ(recall.older(QStringLiteral("x")), std::nullopt);  // nothing recorded yet
     for (const char* input : {"1+1", "2*3", "2*3", "sqr(2)"}) {
@@ -26,20 +26,38 @@ TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTyped) {
     }
     const struct {
         bool up;
+        const char* holds;
         const char* expected;
-    } steps[] = {{false, "-"}, {true, "sqr(2)"}, {true, "2*3"},     {true, "1+1"},
-                 {true, "-"},  {false, "2*3"},   {false, "sqr(2)"}, {false, "draft"},
-                 {false, "-"}, {true, "sqr(2)"}};
+    } steps[] = {{false, "draft", "-"},
+                 {true, "draft", "sqr(2)"},
+                 {true, "sqr(2)", "2*3"},
+                 {true, "2*3", "1+1"},
+                 {true, "1+1", "-"},
+                 {false, "1+1", "2*3"},
+                 {false, "2*3", "sqr(2)"},
+                 {false, "sqr(2)", "draft"},
+                 {false, "draft", "-"},
+                 {true, "draft", "sqr(2)"},
+                 // An edited entry keeps its edit while the user steps on, and an edit taken
+                 // back shows the entry again.
+                 {true, "sqr(9)", "2*3"},
+                 {false, "2/3", "sqr(9)"},
+                 {true, "sqr(9)", "2/3"},
+                 {false, "2*3", "sqr(9)"},
+                 {true, "sqr(9)", "2*3"}};
     for (const auto& step : steps) {
-        const std::optional<QString> entry =
-            step.up ? recall.older(QStringLiteral("draft")) : recall.newer();
-        EXPECT_EQ(entry.value_or(QStringLiteral("-")), QLatin1String(step.expected));
+        const QString holds = QLatin1String(step.holds);
+        const std::optional<QString> entry = step.up ? recall.older(holds) : recall.newer(holds);
+        EXPECT_EQ(entry.value_or(QStringLiteral("-")), QLatin1String(step.expected)) << step.holds;
     }
-    recall.record(QStringLiteral("7"));  // stepping starts again from the newest
-    EXPECT_EQ(recall.older(QString()), QStringLiteral("7"));
+    recall.record(QStringLiteral("7"));  // stepping starts again from the newest, edits gone
+    EXPECT_EQ(recall.entries(), QStringList({"1+1", "2*3", "sqr(2)", "7"}));
+    for (const char* expected : {"7", "sqr(2)", "2*3"}) {
+        EXPECT_EQ(recall.older(QString()), QLatin1String(expected));
+    }
     recall.clear();
     EXPECT_EQ(recall.older(QString()), std::nullopt);
-    EXPECT_EQ(recall.newer(), std::nullopt);
+    EXPECT_EQ(recall.newer(QString()), std::nullopt);
 }
 
 // Each row: what is given, what comes out.
@@ -59,6 +77,44 @@ TEST(TapeLineInsertion, AWholeExpressionOrNumberOrNothing) {
     };
     for (const auto& [line, inserted] : rows) {
         EXPECT_EQ(TapeLineInsertion(line), inserted) << line.toStdString();
+    }
+}
+
+// What goes in at the caret, between the text before and after it, for a value of the tape.
+TEST(InsertionBetween, KeepsTheInsertedValueAndItsNeighboursApart) {
+    const struct {
+        const char* value;
+        const char* before;
+        const char* after;
+        const char* inserted;
+    } rows[] = {
+        {"2+3", "", "", "2+3"},                   // an empty line: as it is
+        {"-1.5E-07", " ", "", "-1.5E-07"},        // blanks are empty too
+        {"2+3", "10*", "", "(2+3)"},              // an expression keeps its value
+        {"2+3", "", "*10", "(2+3)"},              //
+        {"5", "12", "", "*5"},                    // never 125
+        {"5", "", "12", "5*"},                    // never 512
+        {"5", "1.", "", "*5"},                    // never 1.5
+        {"5", "", ".5", "5*"},                    //
+        {"5", "", "pi", "5*"},                    // never 53.14…
+        {"5", "ans ", "", "*5"},                  //
+        {"5", "", " sqr(2)", "5*"},               // a function
+        {"5", "(1+2)", "", "*5"},                 //
+        {"5", "7%", "", "*5"},                    //
+        {"5", "10-", "", "5"},                    // beside operators: bare
+        {"5", "", " mod 3", "5"},                 // mod is an operator
+        {"5", "2^", "-1", "5"},                   //
+        {"-5", "10-", "", "(-5)"},                // a sign in front: grouped
+        {"3/4", "1+", "", "(3/4)"},               // a fraction is an expression
+        {"1,000", "2*", "", "1,000"},             // a grouped number is a number
+        {"2(1+3)^2", "sin(", ")", "(2(1+3)^2)"},  //
+        {"2+3", "12", "9", "*(2+3)*"},            // between two numbers
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(InsertionBetween(QLatin1String(row.value), QString::fromLatin1(row.before),
+                                   QString::fromLatin1(row.after)),
+                  QLatin1String(row.inserted))
+            << row.before << "|" << row.value << "|" << row.after;
     }
 }
 
@@ -83,9 +139,14 @@ TEST(PastedIntoInput, NoLineBreakOrTabReachesTheLine) {
         {"1,234.50\r\n5%\r\n.5", "1,234.50+5%+.5"},  // grouped, per cent, a point
         {"2 \n 3", "2+3"},                           // blanks around the break
         {"\r\n\t 7 \t\r\n", "7"},                    // breaks at both ends
-        {"lo\ng(100)", "lo g(100)"},                 // a break inside a name
-        {"Net\t100", "Net 100"},                     // a label before a number
-        {"sin(30)\n(2)", "sin(30) (2)"},             // expressions on two lines
+        {"100\n(20)", "100+(20)"},                   // never 100·20
+        {"sin(30)\n(2)", "sin(30)+(2)"},             // values on two lines
+        {"pi\nsqr(4)", "pi+sqr(4)"},                 // a constant, a function
+        {"3!\n\tans", "3!+ans"},                     //
+        {"2\n*3", "2*3"},                            // an operator: the break goes
+        {"2\nmod 3", "2mod 3"},                      //
+        {"lo\ng(100)", "log(100)"},                  // a break inside a name
+        {"Net\t100", "Net100"},                      //
         {"\n\t\r\n", ""},                            // only breaks
         {" 6 * 7 ", " 6 * 7 "},                      // no break: as it is
         {"1\u20282", "1+2"},                         // Unicode's line separator
@@ -95,7 +156,37 @@ TEST(PastedIntoInput, NoLineBreakOrTabReachesTheLine) {
     }
 }
 
-TEST(ClearUndo, BringsBackWhatClearEmptiedOnce) {
+// A number in the desktop locale's notation is read as the locale means it.
+TEST(PastedIntoInput, ReadsNumbersInTheLocalesNotation) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const struct {
+        const QLocale& locale;
+        const char* pasted;
+        const char* line;
+    } rows[] = {
+        {german, "1.234,50", "1234.50"},
+        {german, "1 234,50", "1234.50"},
+        {german, "1\u00a0234\u00a0567,5", "1234567.5"},
+        {german, "1,5+1", "1.5+1"},
+        {german, "1.234.567", "1234567"},
+        {german, "0,5\n-2,25\n", "0.5+-2.25"},
+        {german, "3.14", "3.14"},          // not German grouping: as it is
+        {german, "1,234.50", "1,234.50"},  // another notation: as it is
+        {german, "12,5%", "12.5%"},
+        {french, "1\u202f234,5", "1234.5"},
+        {english, "1,234.50", "1,234.50"},  // the engine's own notation
+        {english, "1,5", "1,5"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(PastedIntoInput(QString::fromUtf8(row.pasted), row.locale),
+                  QString::fromUtf8(row.line))
+            << row.pasted << " in " << row.locale.name().toStdString();
+    }
+}
+
+TEST(ClearUndo, BringsBackWhatEachClearEmptiedUntilForgotten) {
     testing::FakeWindow w;
     InputRecall recall;
     ClearUndo clearUndo;
@@ -119,7 +210,24 @@ TEST(ClearUndo, BringsBackWhatClearEmptiedOnce) {
     EXPECT_EQ(recall.entries(), QStringList({"2+3"}));
     EXPECT_EQ(w.input.caret, 2);
     EXPECT_EQ(w.log.last(), QStringLiteral("say ClearUndone "));
-    EXPECT_FALSE(clearUndo.canUndo());  // one step only
+    EXPECT_FALSE(clearUndo.canUndo());  // once
+
+    // A second Clear by accident keeps the first; one of a line typed since comes back first.
+    clearUndo.clear(w.controls, recall);
+    clearUndo.clear(w.controls, recall);
+    w.input.type(QStringLiteral("7"));
+    clearUndo.clear(w.controls, recall);
+    clearUndo.undo(w.controls, recall);
+    EXPECT_EQ(shown(), QStringList({"7", "", "", ""}));
+    clearUndo.undo(w.controls, recall);
+    EXPECT_EQ(shown(), used);
+    EXPECT_FALSE(clearUndo.canUndo());
+
+    clearUndo.clear(w.controls, recall);
+    clearUndo.forget();  // the tape or the grand total changed since
+    EXPECT_FALSE(clearUndo.canUndo());
+    clearUndo.undo(w.controls, recall);
+    EXPECT_EQ(shown(), QStringList({"", "", "", ""}));
 }
 
 }  // namespace
