@@ -10,7 +10,7 @@ set -euo pipefail
 seconds="${1:-60}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${root}/build-fuzz"
-targets=(evaluator_fuzz eval_lines_fuzz reference_fuzz)
+targets=(evaluator_fuzz eval_lines_fuzz reference_fuzz pasted_text_fuzz)
 share=$((seconds * 2 / ${#targets[@]}))
 if [ "${share}" -lt 1 ]; then
   share=1

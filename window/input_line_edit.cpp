@@ -41,7 +41,10 @@ void InputLineEdit::pasteFrom(QClipboard::Mode mode) {
     if (isReadOnly()) {
         return;
     }
-    const QString oneLine = PastedIntoInput(QGuiApplication::clipboard()->text(mode), locale());
+    const QString line = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const QString oneLine = PastedIntoInput(QGuiApplication::clipboard()->text(mode), locale(),
+                                            QStringView(line).left(start));
     if (!oneLine.isEmpty() || hasSelectedText()) {
         insertAsEdit(oneLine);
     }
@@ -130,7 +133,9 @@ void InputLineEdit::dropEvent(QDropEvent* event) {
     if (!dropped.isEmpty()) {
         closeEdit();  // a drop is taken back alone, as a paste is
     }
-    const QString oneLine = PastedIntoInput(dropped, locale());
+    const QString line = text();
+    const QString oneLine = PastedIntoInput(
+        dropped, locale(), QStringView(line).left(cursorPositionAt(event->position().toPoint())));
     if (oneLine == dropped) {
         QLineEdit::dropEvent(event);
         return;

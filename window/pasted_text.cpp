@@ -59,10 +59,11 @@ QString InEngineNotation(QStringView text, const QLocale& locale) {
 
 }  // namespace
 
-QString PastedIntoInput(QStringView pasted, const QLocale& locale) {
+QString PastedIntoInput(QStringView pasted, const QLocale& locale, QStringView before) {
     const QString text = InEngineNotation(pasted, locale);
     QString result;
     result.reserve(text.size());
+    bool joined = false;
     qsizetype i = 0;
     while (i < text.size()) {
         if (!IsBreak(text[i])) {
@@ -79,7 +80,20 @@ QString PastedIntoInput(QStringView pasted, const QLocale& locale) {
         // Nothing else joins values: a blank would leave "100" and "(20)" multiplied.
         if (EndsWithValue(result) && StartsWithValue(QStringView(text).mid(i), true)) {
             result.append(u'+');
+            joined = true;
+            if (i < text.size() && text[i] == u'+') {
+                ++i;  // the cell's own plus sign: "+" once
+            }
         }
+    }
+    // A plus sign in front of the first of several cells, unless it follows a value as its
+    // operator: the engine reads "+1+2" and "2*+1+2" as errors, though "+1" alone is 1.
+    qsizetype first = 0;
+    while (first < result.size() && result[first] == u' ') {
+        ++first;
+    }
+    if (joined && first < result.size() && result[first] == u'+' && !EndsWithValue(before)) {
+        result.remove(first, 1);
     }
     return result;
 }

@@ -14,10 +14,13 @@ namespace vimbo {
 // `pasted` on one line in the engine's notation. Line breaks and tabs at its start and end
 // go; a run of them (with the blanks around it) between two values (a number, ")" or a
 // constant before it; a number, "(", a constant or a function after it, a sign allowed)
-// becomes "+", so that a column or a row of cells becomes their sum, and anywhere else it
-// goes. Where `locale` writes "," as the decimal point, a number written as it does
+// becomes "+" (a cell's own plus sign goes in it), so that a column or a row of cells
+// becomes their sum, and anywhere else it goes. Where `locale` writes "," as the decimal point, a
+// number written as it does
 // ("1.234,50", "1 234,50", "0,5") is rewritten with "." ("1234.50", "0.5"); other text stays
-// as it is.
-QString PastedIntoInput(QStringView pasted, const QLocale& locale = QLocale::c());
+// as it is. Where several cells are joined, a plus sign in front of the first goes unless the
+// text `before` the paste ends in a value.
+QString PastedIntoInput(QStringView pasted, const QLocale& locale = QLocale::c(),
+                        QStringView before = {});
 
 }  // namespace vimbo

@@ -143,6 +143,7 @@ TEST(PastedIntoInput, NoLineBreakOrTabReachesTheLine) {
         {"sin(30)\n(2)", "sin(30)+(2)"},             // values on two lines
         {"pi\nsqr(4)", "pi+sqr(4)"},                 // a constant, a function
         {"3!\n\tans", "3!+ans"},                     //
+        {"+1\n+2", "1+2"},                           // "+1+2" would be an error
         {"2\n*3", "2*3"},                            // an operator: the break goes
         {"2\nmod 3", "2mod 3"},                      //
         {"lo\ng(100)", "log(100)"},                  // a break inside a name

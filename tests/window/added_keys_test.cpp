@@ -200,6 +200,12 @@ TEST_F(AddedKeys, EveryPasteRouteGivesOneLine) {
         QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(input()->text(), QStringLiteral("12*"));
     }
+    // A column's first plus sign stays where it follows a number, as its operator.
+    input()->setText(QStringLiteral("5"));
+    clipboard.setText(QStringLiteral("+3\n4"));
+    QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input()->text(), QStringLiteral("5+3+4"));
+    input()->setText(QStringLiteral("12*"));
     // A drop of something that is not text leaves the line as it is.
     QMimeData picture;
     picture.setImageData(QImage(2, 2, QImage::Format_RGB32));
