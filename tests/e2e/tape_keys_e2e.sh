@@ -3,8 +3,9 @@
 # The tape as a working tool in the real vimbo-calculator under a private Xvfb server, with
 # the keys and mouse as a user has them: Up recalls an earlier input, a double click on a
 # result of the tape puts the whole number into the input line, Ctrl+C in the empty input
-# line copies the result, Escape empties the input line, Ctrl+Z right after "Clear" brings
-# back the tape and the grand total, and Ctrl+Q ends the program.
+# line copies the result, Escape empties the input line, Ctrl+Z after "Clear" clicked twice
+# brings back the tape and the grand total, the numeric keypad's decimal key types the
+# decimal point with a German layout (where it types ","), and Ctrl+Q ends the program.
 #
 #   tape_keys_e2e.sh PROGRAM
 # The program runs on 7 December 2026 (faketime), a day without the picture window.
@@ -17,7 +18,7 @@ source "$here/../support/xvfb_server.sh"
 # shellcheck source=../support/app_driver.sh
 source "$here/../support/app_driver.sh"
 
-require_tools Xvfb xdotool xclip faketime
+require_tools Xvfb xdotool xclip faketime setxkbmap
 
 app_pid=""
 trap stop_calculator EXIT
@@ -65,9 +66,11 @@ calculate '7'
 expect_output 7 "999, Escape and 7"
 total="$(grand_total_text "$main")"
 
-# "Clear" (3480, 1560 twips) then Ctrl+Z: the tape and the grand total are back.
+# A double click on "Clear" (3480, 1560 twips) then Ctrl+Z: the tape and the grand total are
+# back.
 tape_before="$(tape_text "$main")"
-click_twips "$main" 3480 1560 735 375
+xdotool mousemove --window "$main" $(((3480 + 735 / 2) / 15)) $(((1560 + 375 / 2) / 15)) \
+  click --repeat 2 --delay 80 1
 xdotool key ctrl+z
 [ "$(grand_total_text "$main")" = "$total" ] || fail "Ctrl+Z after Clear did not bring back $total"
 tape="$(tape_text "$main")"
@@ -75,6 +78,11 @@ tape="$(tape_text "$main")"
 $tape
 and not
 $tape_before"
+
+# The keypad's decimal key with a German layout, as the keypad types 1,5+1.
+setxkbmap -layout de
+xdotool key KP_1 KP_Separator KP_5 KP_Add KP_1 Return
+expect_output 2.5 "1, the keypad's decimal key, 5+1 with a German layout"
 
 xdotool key ctrl+q
 expect_exit "Ctrl+Q"
