@@ -66,8 +66,7 @@ bool StartsWithValue(QStringView text, bool signedNumber) {
         }
     }
     for (const QLatin1String function : kFunctions) {
-        if (text.startsWith(function, Qt::CaseInsensitive) &&
-            WithoutBlanks(text.mid(function.size())).startsWith(u'(')) {
+        if (text.startsWith(function, Qt::CaseInsensitive)) {
             return true;
         }
     }

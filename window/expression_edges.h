@@ -15,7 +15,7 @@ namespace vimbo {
 bool EndsWithValue(QStringView text);
 
 // `text` begins with a value: a number (a digit or a decimal point), a "(", a constant or a
-// function with its "(". With `signedNumber`, a sign before any of these counts as part of
+// function. With `signedNumber`, a sign before any of these counts as part of
 // the value (a spreadsheet's "-3"); without, it is an operator. Blanks at its start are
 // skipped.
 bool StartsWithValue(QStringView text, bool signedNumber);

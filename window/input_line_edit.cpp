@@ -38,9 +38,6 @@ InputLineEdit::InputLineEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 void InputLineEdit::pasteFrom(QClipboard::Mode mode) {
-    if (isReadOnly()) {
-        return;
-    }
     const QString line = text();
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const QString oneLine = PastedIntoInput(QGuiApplication::clipboard()->text(mode), locale(),
@@ -57,10 +54,11 @@ void InputLineEdit::insertAsEdit(const QString& text) {
 
 void InputLineEdit::closeEdit() {
     // A step of the caret closes the edit being typed, so that the undo takes back what
-    // follows alone; an insertion over a selection is a step of its own anyway.
-    if (!hasSelectedText() && !text().isEmpty()) {
-        const int caret = cursorPosition();
-        setCursorPosition(caret == 0 ? 1 : caret - 1);
+    // follows alone. Typing leaves the caret after it, and an insertion over a selection is
+    // a step of its own anyway.
+    const int caret = cursorPosition();
+    if (!hasSelectedText() && caret > 0) {
+        setCursorPosition(caret - 1);
         setCursorPosition(caret);
     }
 }
@@ -93,7 +91,7 @@ bool InputLineEdit::windowKey(const QKeyEvent& key) {
         keys_->copyWithoutSelection();
         return true;
     }
-    if (key.matches(QKeySequence::Undo) && !isUndoAvailable()) {
+    if (key.matches(QKeySequence::Undo)) {
         return keys_->undoBeyondEdits();
     }
     if ((key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && IsUnmodifiedKey(key)) {
@@ -152,8 +150,7 @@ void InputLineEdit::dropEvent(QDropEvent* event) {
 
 void InputLineEdit::mouseReleaseEvent(QMouseEvent* event) {
     // The X selection, pasted with the middle button where the press put the caret.
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
         pasteFrom(QClipboard::Selection);
         event->accept();

@@ -18,7 +18,7 @@ class InputLineKeys {
     virtual bool enter() = 0;                 // Enter or Return; true when it was taken
     virtual void recall(bool older) = 0;      // Up (older) or Down, at either end of the line
     virtual void copyWithoutSelection() = 0;  // Ctrl+C with nothing selected
-    virtual bool undoBeyondEdits() = 0;       // Ctrl+Z with no edit of the line left to undo
+    virtual bool undoBeyondEdits() = 0;       // Ctrl+Z; true when the line had no edit to undo
 };
 
 class InputLineEdit final : public QLineEdit {

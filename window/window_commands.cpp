@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/window_commands.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -25,16 +24,8 @@ WindowCommands::WindowCommands(QWidget& window, WindowControls& model, InputLine
     input_.setKeys(this);
     connect(&input_, &QLineEdit::textChanged, this, &WindowCommands::updateUndo);
     connect(&tape_, &TapeView::lineChosen, this, &WindowCommands::insertFromTape);
-    // "GT" writes onto the tape whenever the grand total holds something; the user's own
-    // total is a change of the grand total.
-    if (auto* const gt =
-            window.findChild<QAbstractButton*>(QLatin1String(control_name::grandTotalButton))) {
-        connect(gt, &QAbstractButton::clicked, this, [this] {
-            if (!model_.grandTotal.text().isEmpty()) {
-                forgetClear();
-            }
-        });
-    }
+    // "=" and the user's own grand total change what a Clear emptied. "GT" writes onto the tape
+    // only when the grand total holds something, which after a Clear takes one of them first.
     if (auto* const total = window.findChild<QLineEdit*>(QLatin1String(control_name::grandTotal))) {
         connect(total, &QLineEdit::textEdited, this, &WindowCommands::forgetClear);
     }
@@ -152,8 +143,8 @@ void WindowCommands::exit() {
 }
 
 bool WindowCommands::undoBeyondEdits() {
-    if (!clearUndo_.canUndo()) {
-        return false;
+    if (input_.isUndoAvailable() || !clearUndo_.canUndo()) {
+        return false;  // the line's own undo, which a screen reader follows as an edit
     }
     undo();
     return true;

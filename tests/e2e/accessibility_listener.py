@@ -74,14 +74,16 @@ def check_tree(frame):
 
 
 def check_outcomes_spoken(frame):
-    """Enter on 6*7 twice, a click on "=" after 6*8, one on "GT", then Up, which recalls 6*8:
+    """Enter on 6*7 twice, a click on "=" after 6*8, one on "GT", then Up, which recalls 6*8,
+    and Down back to the empty line being typed:
     each outcome must come once, as the text of an event from the object that has the focus by
     then (the one Orca follows)."""
     buttons = {n.name: n for n in descendants(frame) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
     focus = [next(n for n in descendants(frame) if n.getState().contains(pyatspi.STATE_FOCUSED))]
     steps = [("6*7", "Return", "Result 42")] * 2 + [("6*8", "Equals", "Result 48"),
                                                     ("", "GT", f"Grand total {42 + 42 + 48}"),
-                                                    ("", "Up", "Recalled 6*8")]
+                                                    ("", "Up", "Recalled 6*8"),
+                                                    ("", "Down", "Input empty")]
     heard = []
 
     def on_event(event):

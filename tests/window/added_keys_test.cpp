@@ -160,10 +160,25 @@ TEST_F(AddedKeys, TapeLinesGoWholeIntoTheInputLine) {
     }
     click("cmdEquals");
     EXPECT_EQ(output()->text(), QStringLiteral("126.625"));
+    // The Menu key keeps the caret's line (2+3), wherever the pointer is.
+    QTextCursor caret(tape()->document());
+    caret.movePosition(QTextCursor::Down, QTextCursor::MoveAnchor, 4);
+    tape()->setTextCursor(caret);
+    TriggerAndShut(ContextMenu(*tape()->viewport(), at, QContextMenuEvent::Keyboard),
+                   QStringLiteral("actionTapeInsert"));
+    EXPECT_EQ(input()->text(), QStringLiteral("2+3"));
+    // In place of a selection, beside what stays of the line.
+    input()->setText(QStringLiteral("12+99"));
+    input()->setSelection(3, 2);
+    QTest::mouseDClick(tape()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(input()->text(), QStringLiteral("12+12.5625"));
 }
 
 TEST_F(AddedKeys, CopyAndPaste) {
     QClipboard& clipboard = *QGuiApplication::clipboard();
+    clipboard.setText(QStringLiteral("kept"));
+    QTest::keyClick(input(), Qt::Key_C, Qt::ControlModifier);  // no result: nothing copied
+    EXPECT_EQ(clipboard.text(), QStringLiteral("kept"));
     evaluate(QStringLiteral("6*7"));
     QTest::keyClick(input(), Qt::Key_C, Qt::ControlModifier);  // nothing selected: the result
     EXPECT_EQ(clipboard.text(), QStringLiteral("42"));
@@ -201,10 +216,17 @@ TEST_F(AddedKeys, EveryPasteRouteGivesOneLine) {
         EXPECT_EQ(input()->text(), QStringLiteral("12*"));
     }
     // A column's first plus sign stays where it follows a number, as its operator.
-    input()->setText(QStringLiteral("5"));
+    input()->clear();
+    type(QStringLiteral("5"));
     clipboard.setText(QStringLiteral("+3\n4"));
     QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(input()->text(), QStringLiteral("5+3+4"));
+    QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(input()->text(), QStringLiteral("5"));
+    input()->selectAll();  // breaks alone take the selection away, as an empty paste does
+    clipboard.setText(QStringLiteral("\n\t"));
+    QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(input()->text(), QString());
     input()->setText(QStringLiteral("12*"));
     // A drop of something that is not text leaves the line as it is.
     QMimeData picture;
@@ -237,6 +259,8 @@ TEST_F(AddedKeys, KeypadDecimalKeyTypesThePoint) {
     }
     QTest::keyClick(input(), Qt::Key_Comma);  // the main keyboard's comma stays one
     EXPECT_EQ(input()->text(), QStringLiteral("1.5,"));
+    QTest::keyClick(input(), Qt::Key_Return, Qt::ControlModifier);  // not an Enter
+    EXPECT_EQ(output()->text(), QString());
 }
 
 // Ctrl+Z walks one history: the input line's edits, then each Clear; it keeps a Clear until
@@ -249,6 +273,7 @@ TEST_F(AddedKeys, EscapeAndCtrlZ) {
     evaluate(QStringLiteral("2+3"));
     EXPECT_FALSE(undo->isEnabled());
     type(QStringLiteral("4*"));
+    EXPECT_TRUE(undo->isEnabled());
     QTest::keyClick(input(), Qt::Key_Escape);
     EXPECT_EQ(input()->text(), QString());
     EXPECT_EQ(total()->text(), QStringLiteral("5"));
@@ -278,7 +303,7 @@ TEST_F(AddedKeys, EscapeAndCtrlZ) {
 
     click("cmdClear");
     type(QStringLiteral("12"));
-    ctrlZ(input());
+    ctrlZ(tape());  // from elsewhere too, the line's edit goes first
     EXPECT_EQ(input()->text(), QString());
     EXPECT_TRUE(undo->isEnabled());
     ctrlZ(input());
