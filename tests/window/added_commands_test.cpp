@@ -17,38 +17,22 @@
 namespace vimbo {
 namespace {
 
-// Each step is Up (older) or Down (newer) with what the line holds then; "-" for nothing.
+// Each step: Up ("^", older) or Down ("v", newer), what the line holds then, and what comes
+// back ("-" for nothing). An entry edited while shown keeps the edit while the user steps on.
 TEST(InputRecall, StepsThroughInputsAndKeepsTheLineBeingTypedAndEdits) {
     InputRecall recall;
     EXPECT_EQ(recall.older(QStringLiteral("x")), std::nullopt);  // nothing recorded yet
     for (const char* input : {"1+1", "2*3", "2*3", "sqr(2)"}) {
         recall.record(QString::fromLatin1(input));
     }
-    const struct {
-        bool up;
-        const char* holds;
-        const char* expected;
-    } steps[] = {{false, "draft", "-"},
-                 {true, "draft", "sqr(2)"},
-                 {true, "sqr(2)", "2*3"},
-                 {true, "2*3", "1+1"},
-                 {true, "1+1", "-"},
-                 {false, "1+1", "2*3"},
-                 {false, "2*3", "sqr(2)"},
-                 {false, "sqr(2)", "draft"},
-                 {false, "draft", "-"},
-                 {true, "draft", "sqr(2)"},
-                 // An edited entry keeps its edit while the user steps on, and an edit taken
-                 // back shows the entry again.
-                 {true, "sqr(9)", "2*3"},
-                 {false, "2/3", "sqr(9)"},
-                 {true, "sqr(9)", "2/3"},
-                 {false, "2*3", "sqr(9)"},
-                 {true, "sqr(9)", "2*3"}};
-    for (const auto& step : steps) {
-        const QString holds = QLatin1String(step.holds);
-        const std::optional<QString> entry = step.up ? recall.older(holds) : recall.newer(holds);
-        EXPECT_EQ(entry.value_or(QStringLiteral("-")), QLatin1String(step.expected)) << step.holds;
+    for (const char* step :
+         {"v draft -", "^ draft sqr(2)", "^ sqr(2) 2*3", "^ 2*3 1+1", "^ 1+1 -", "v 1+1 2*3",
+          "v 2*3 sqr(2)", "v sqr(2) draft", "v draft -", "^ draft sqr(2)", "^ sqr(9) 2*3",
+          "v 2/3 sqr(9)", "^ sqr(9) 2/3", "v 2*3 sqr(9)", "^ sqr(9) 2*3"}) {
+        const QStringList parts = QString::fromLatin1(step).split(u' ');
+        const std::optional<QString> entry =
+            parts[0] == u'^' ? recall.older(parts[1]) : recall.newer(parts[1]);
+        EXPECT_EQ(entry.value_or(QStringLiteral("-")), parts[2]) << step;
     }
     recall.record(QStringLiteral("7"));  // stepping starts again from the newest, edits gone
     EXPECT_EQ(recall.entries(), QStringList({"1+1", "2*3", "sqr(2)", "7"}));
@@ -80,41 +64,22 @@ TEST(TapeLineInsertion, AWholeExpressionOrNumberOrNothing) {
     }
 }
 
-// What goes in at the caret, between the text before and after it, for a value of the tape.
+// Each row: the text before the caret, the tape's value, the text after it, what goes in.
+// An expression keeps its value, and a number never runs into a number, a point or a name.
 TEST(InsertionBetween, KeepsTheInsertedValueAndItsNeighboursApart) {
-    const struct {
-        const char* value;
-        const char* before;
-        const char* after;
-        const char* inserted;
-    } rows[] = {
-        {"2+3", "", "", "2+3"},                   // an empty line: as it is
-        {"-1.5E-07", " ", "", "-1.5E-07"},        // blanks are empty too
-        {"2+3", "10*", "", "(2+3)"},              // an expression keeps its value
-        {"2+3", "", "*10", "(2+3)"},              //
-        {"5", "12", "", "*5"},                    // never 125
-        {"5", "", "12", "5*"},                    // never 512
-        {"5", "1.", "", "*5"},                    // never 1.5
-        {"5", "", ".5", "5*"},                    //
-        {"5", "", "pi", "5*"},                    // never 53.14…
-        {"5", "ans ", "", "*5"},                  //
-        {"5", "", " sqr(2)", "5*"},               // a function
-        {"5", "(1+2)", "", "*5"},                 //
-        {"5", "7%", "", "*5"},                    //
-        {"5", "10-", "", "5"},                    // beside operators: bare
-        {"5", "", " mod 3", "5"},                 // mod is an operator
-        {"5", "2^", "-1", "5"},                   //
-        {"-5", "10-", "", "(-5)"},                // a sign in front: grouped
-        {"3/4", "1+", "", "(3/4)"},               // a fraction is an expression
-        {"1,000", "2*", "", "1,000"},             // a grouped number is a number
-        {"2(1+3)^2", "sin(", ")", "(2(1+3)^2)"},  //
-        {"2+3", "12", "9", "*(2+3)*"},            // between two numbers
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(InsertionBetween(QLatin1String(row.value), QString::fromLatin1(row.before),
-                                   QString::fromLatin1(row.after)),
-                  QLatin1String(row.inserted))
-            << row.before << "|" << row.value << "|" << row.after;
+    for (const char* row : {"|2+3||2+3",       " |-1.5E-07||-1.5E-07",
+                            "10*|2+3||(2+3)",  "|2+3|*10|(2+3)",
+                            "12|5||*5",        "|5|12|5*",
+                            "1.|5||*5",        "|5|.5|5*",
+                            "|5|pi|5*",        "ans |5||*5",
+                            "|5| sqr(2)|5*",   "(1+2)|5||*5",
+                            "7%|5||*5",        "10-|5||5",
+                            "|5| mod 3|5",     "2^|5|-1|5",
+                            "10-|-5||(-5)",    "1+|3/4||(3/4)",
+                            "2*|1,000||1,000", "sin(|2(1+3)^2|)|(2(1+3)^2)",
+                            "12|2+3|9|*(2+3)*"}) {
+        const QStringList parts = QString::fromLatin1(row).split(u'|');
+        EXPECT_EQ(InsertionBetween(parts[1], parts[0], parts[2]), parts[3]) << row;
     }
 }
 
@@ -157,34 +122,18 @@ TEST(PastedIntoInput, NoLineBreakOrTabReachesTheLine) {
     }
 }
 
-// A number in the desktop locale's notation is read as the locale means it.
+// A number in the desktop locale's notation is read as the locale means it; a number in
+// another notation stays as it is.
 TEST(PastedIntoInput, ReadsNumbersInTheLocalesNotation) {
     const QLocale german(QLocale::German, QLocale::Germany);
-    const QLocale french(QLocale::French, QLocale::France);
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const struct {
-        const QLocale& locale;
-        const char* pasted;
-        const char* line;
-    } rows[] = {
-        {german, "1.234,50", "1234.50"},
-        {german, "1 234,50", "1234.50"},
-        {german, "1\u00a0234\u00a0567,5", "1234567.5"},
-        {german, "1,5+1", "1.5+1"},
-        {german, "1.234.567", "1234567"},
-        {german, "0,5\n-2,25\n", "0.5+-2.25"},
-        {german, "3.14", "3.14"},          // not German grouping: as it is
-        {german, "1,234.50", "1,234.50"},  // another notation: as it is
-        {german, "12,5%", "12.5%"},
-        {french, "1\u202f234,5", "1234.5"},
-        {english, "1,234.50", "1,234.50"},  // the engine's own notation
-        {english, "1,5", "1,5"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(PastedIntoInput(QString::fromUtf8(row.pasted), row.locale),
-                  QString::fromUtf8(row.line))
-            << row.pasted << " in " << row.locale.name().toStdString();
+    for (const char* row :
+         {"1.234,50|1234.50", "1 234,50|1234.50", "1\u00a0234\u202f567,5|1234567.5", "1,5+1|1.5+1",
+          "1.234.567|1234567", "0,5\n-2,25\n|0.5+-2.25", "3.14|3.14", "1,234.50|1,234.50"}) {
+        const QStringList parts = QString::fromUtf8(row).split(u'|');
+        EXPECT_EQ(PastedIntoInput(parts[0], german), parts[1]) << row;
     }
+    const QLocale english(QLocale::English, QLocale::UnitedStates);  // the engine's notation
+    EXPECT_EQ(PastedIntoInput(u"1,234.50\n1,5", english), QStringLiteral("1,234.50+1,5"));
 }
 
 TEST(ClearUndo, BringsBackWhatEachClearEmptiedUntilForgotten) {

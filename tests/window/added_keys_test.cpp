@@ -94,17 +94,6 @@ QMenu* ContextMenu(QWidget& widget, QPoint at,
     return menu;
 }
 
-QAction* Entry(QMenu& menu, const QString& objectNameOrText) {
-    for (QAction* const action : menu.actions()) {
-        if (action->objectName() == objectNameOrText ||
-            action->text().section(u'\t', 0, 0).remove(u'&') == objectNameOrText) {
-            return action;
-        }
-    }
-    ADD_FAILURE() << "no entry " << objectNameOrText.toStdString();
-    return nullptr;
-}
-
 // A drag of `data` that ends on `widget` at `at`; whether the widget took it.
 bool Drop(QWidget& widget, const QMimeData& data, QPoint at) {
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -114,12 +103,18 @@ bool Drop(QWidget& widget, const QMimeData& data, QPoint at) {
     return drop.isAccepted();
 }
 
+// Shuts `menu` and triggers its entry of that object name, or text without "&" and key.
 void TriggerAndShut(QMenu* menu, const QString& entry) {
     ASSERT_NE(menu, nullptr);
-    QAction* const action = Entry(*menu, entry);
     menu->close();
-    ASSERT_NE(action, nullptr);
-    action->trigger();
+    for (QAction* const action : menu->actions()) {
+        if (action->objectName() == entry ||
+            action->text().section(u'\t', 0, 0).remove(u'&') == entry) {
+            action->trigger();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no entry " << entry.toStdString();
 }
 
 TEST_F(AddedKeys, TapeLinesGoWholeIntoTheInputLine) {
@@ -250,13 +245,10 @@ TEST_F(AddedKeys, MiddleClickPastesTheSelectionOnOneLine) {
 
 // The keypad's decimal key types the engine's point whatever the layout gives it.
 TEST_F(AddedKeys, KeypadDecimalKeyTypesThePoint) {
-    for (const Qt::Key key : {Qt::Key_Comma, Qt::Key_Period}) {
-        input()->clear();
-        QTest::keyClick(input(), Qt::Key_1, Qt::KeypadModifier);
-        QTest::keyClick(input(), key, Qt::KeypadModifier);
-        QTest::keyClick(input(), Qt::Key_5, Qt::KeypadModifier);
-        EXPECT_EQ(input()->text(), QStringLiteral("1.5"));
-    }
+    QTest::keyClick(input(), Qt::Key_1, Qt::KeypadModifier);
+    QTest::keyClick(input(), Qt::Key_Comma, Qt::KeypadModifier);  // "," with a German layout
+    QTest::keyClick(input(), Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(input()->text(), QStringLiteral("1.5"));
     QTest::keyClick(input(), Qt::Key_Comma);  // the main keyboard's comma stays one
     EXPECT_EQ(input()->text(), QStringLiteral("1.5,"));
     QTest::keyClick(input(), Qt::Key_Return, Qt::ControlModifier);  // not an Enter
