@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The tape as a working tool with thousands of entries on it: a recalled input (Up, then Down
-// back to the line being typed), a tape line double-clicked into the input line, and the tape
-// saved as text and as the PDF report. None of them may grow with the tape but the saving.
+// back to the line being typed), a tape line double-clicked into the input line, "Clear" taken
+// back with Ctrl+Z, and the tape saved as text and as the PDF report. None of them may grow
+// with the tape but the undo, which shows the whole tape again, and the saving.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "bench_tape.h"
@@ -36,8 +38,8 @@ class UsedWindow {
     TapeView& tape() { return *window_.findChild<TapeView*>(QStringLiteral("list1")); }
     WindowControls& controls() { return window_.controls(); }
     QFont tapeFont() const { return window_.tapeFont(); }
-    void key(Qt::Key pressed) {
-        QKeyEvent press(QEvent::KeyPress, pressed, Qt::NoModifier);
+    void key(Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, pressed, modifiers);
         QCoreApplication::sendEvent(&input(), &press);
     }
 
@@ -78,6 +80,20 @@ void InsertFromTape(benchmark::State& state) {
     }
 }
 
+void UndoClear(benchmark::State& state) {
+    UsedWindow window(static_cast<int>(state.range(0)));
+    const QString tape = window.tape().wholeText();
+    auto& clear =
+        *window.tape().parentWidget()->findChild<QPushButton*>(QStringLiteral("cmdClear"));
+    for (auto _ : state) {
+        clear.click();
+        window.key(Qt::Key_Z, Qt::ControlModifier);
+    }
+    if (window.tape().wholeText() != tape) {
+        state.SkipWithError("Ctrl+Z did not bring the tape back");
+    }
+}
+
 void SaveTape(benchmark::State& state, TapeFileFormat format) {
     const FixedClock clock;
     MainWindow window;
@@ -96,6 +112,7 @@ void SaveTape(benchmark::State& state, TapeFileFormat format) {
 
 BENCHMARK(RecallOnTape)->Arg(10)->Arg(5'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(InsertFromTape)->Arg(10)->Arg(5'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(UndoClear)->Arg(10)->Arg(5'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SaveTape, Text, TapeFileFormat::Text)
     ->Arg(1'000)
     ->Arg(10'000)
