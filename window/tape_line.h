@@ -18,7 +18,7 @@ QString DisplayText(QStringView stored, bool afterCr = false);
 QString TapeLineInsertion(QStringView shownLine);
 
 // What goes into the input line for `value`, a tape line's insertion, between the text
-// `before` and `after` the insertion point (a selection it replaces is in neither), so that
+// `before` and `after` the insertion point, so that
 // it keeps its own value there. Into an empty line it goes as it is. Otherwise an expression,
 // and a number with a sign, goes in parentheses ("10*" and "2+3" give "10*(2+3)", not 10*2+3);
 // and where a value stands right beside it, a "*" comes between, since a number would run

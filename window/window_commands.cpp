@@ -174,11 +174,11 @@ void WindowCommands::insertFromTape(const QString& shownLine) {
     if (value.isEmpty()) {
         return;
     }
+    // The tape has the focus, and the input line gave up its selection when it lost it.
     const QString line = input_.text();
-    const int start = input_.hasSelectedText() ? input_.selectionStart() : input_.cursorPosition();
-    const int end = input_.hasSelectedText() ? input_.selectionEnd() : start;
+    const int caret = input_.cursorPosition();
     const QString inserted =
-        InsertionBetween(value, QStringView(line).left(start), QStringView(line).mid(end));
+        InsertionBetween(value, QStringView(line).left(caret), QStringView(line).mid(caret));
     input_.insertAsEdit(inserted);
     model_.input.giveFocus();  // the caret stays after the inserted text
     model_.input.announce(Outcome::Inserted, inserted);

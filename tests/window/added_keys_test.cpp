@@ -162,11 +162,6 @@ TEST_F(AddedKeys, TapeLinesGoWholeIntoTheInputLine) {
     TriggerAndShut(ContextMenu(*tape()->viewport(), at, QContextMenuEvent::Keyboard),
                    QStringLiteral("actionTapeInsert"));
     EXPECT_EQ(input()->text(), QStringLiteral("2+3"));
-    // In place of a selection, beside what stays of the line.
-    input()->setText(QStringLiteral("12+99"));
-    input()->setSelection(3, 2);
-    QTest::mouseDClick(tape()->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(input()->text(), QStringLiteral("12+12.5625"));
 }
 
 TEST_F(AddedKeys, CopyAndPaste) {
