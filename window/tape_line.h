@@ -18,11 +18,11 @@ QString DisplayText(QStringView stored, bool afterCr = false);
 QString TapeLineInsertion(QStringView shownLine);
 
 // What goes into the input line for `value`, a tape line's insertion, between the text
-// `before` and `after` the insertion point, so that
-// it keeps its own value there. Into an empty line it goes as it is. Otherwise an expression,
-// and a number with a sign, goes in parentheses ("10*" and "2+3" give "10*(2+3)", not 10*2+3);
-// and where a value stands right beside it, a "*" comes between, since a number would run
-// into a number, a decimal point or a name ("12" and "5" give "12*5", never 125).
+// `before` and `after` the insertion point, so that it keeps its own value there. Into an
+// empty line it goes as it is. Otherwise an expression, and a number with a sign, goes in
+// parentheses ("10*" and "2+3" give "10*(2+3)", not 10*2+3); and where a value stands right
+// beside it, a "*" comes between, since a number would run into a number, a decimal point or
+// a name ("12" and "5" give "12*5", never 125).
 QString InsertionBetween(const QString& value, QStringView before, QStringView after);
 
 // The shown line of `text` that holds the character position `position` (0 to its length):
