@@ -13,14 +13,13 @@
 
 namespace vimbo {
 
-// A value wider than its box shows its beginning (its sign and first digits), after every
-// change and whenever the focus leaves the box: a line edit would scroll to the text's tail,
-// and "-1.42857142857143E-11" would read as "2857142857143E-11".
+// The text exactly as set; the output line and the grand total draw a value wider than they
+// shortened themselves (ValueBox).
 class QtTextBox final : public TextBox {
   public:
-    explicit QtTextBox(QLineEdit& box);
+    explicit QtTextBox(QLineEdit& box) : box_(box) {}
     QString text() const override { return box_.text(); }
-    void setText(const QString& text) override;
+    void setText(const QString& text) override { box_.setText(text); }
 
   private:
     QLineEdit& box_;

@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <string_view>
 
 #include "window/check_box_style.h"
 #include "window/control_table.h"
 #include "window/required_child.h"
 #include "window/tape_view.h"
+#include "window/value_box.h"
 
 namespace vimbo {
 
@@ -58,7 +60,12 @@ QWidget* CreateControl(const WindowControl& control, QWidget* parent) {
             return new QLabel(caption, parent);
         case ControlKind::TextBox:
         case ControlKind::LockedTextBox: {
-            auto* const box = new QLineEdit(caption, parent);
+            // The output line and the grand total show values, which may be wider than they.
+            const std::string_view name = control.name;
+            QLineEdit* const box = name == control_name::output || name == control_name::grandTotal
+                                       ? new ValueBox(parent)
+                                       : new QLineEdit(parent);
+            box->setText(caption);
             box->setReadOnly(control.kind == ControlKind::LockedTextBox);
             return box;
         }
