@@ -2,48 +2,11 @@
 #include "window/qt_controls.h"
 
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QGuiApplication>
 
 #include "window/accessibility.h"
 
 namespace vimbo {
-
-namespace {
-
-class ShowStartOnFocusOut final : public QObject {
-  public:
-    explicit ShowStartOnFocusOut(QLineEdit& box) : QObject(&box), box_(box) {
-        box.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // A menu or another window takes the focus only for a while; the user comes back to
-        // the box as it was.
-        if (watched == &box_ && event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-                box_.home(false);
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    QLineEdit& box_;
-};
-
-}  // namespace
-
-QtTextBox::QtTextBox(QLineEdit& box) : box_(box) {
-    new ShowStartOnFocusOut(box);  // owned by the box
-}
-
-void QtTextBox::setText(const QString& text) {
-    box_.setText(text);
-    box_.home(false);
-}
 
 AngleMode QtAngleModeLabel::mode() const {
     // Only setMode writes the caption; a caption it did not write means degrees, as at start.

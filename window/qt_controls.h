@@ -6,33 +6,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
-#include <limits>
 
 #include "window/controls.h"
 #include "window/tape_view.h"
 
 namespace vimbo {
 
-// A value wider than its box shows its beginning (its sign and first digits), after every
-// change and whenever the focus leaves the box: a line edit would scroll to the text's tail,
-// and "-1.42857142857143E-11" would read as "2857142857143E-11".
+// The text exactly as set; the output line and the grand total draw a value wider than they
+// shortened themselves (ValueBox).
 class QtTextBox final : public TextBox {
   public:
-    explicit QtTextBox(QLineEdit& box);
+    explicit QtTextBox(QLineEdit& box) : box_(box) {}
     QString text() const override { return box_.text(); }
-    void setText(const QString& text) override;
+    void setText(const QString& text) override { box_.setText(text); }
 
   private:
     QLineEdit& box_;
 };
 
-// The line edit's own limit (32767 characters) would cut a keypad token appended at the
-// limit without a word; the input line takes every character instead, as the tape does.
 class QtInputLine final : public InputLine {
   public:
-    explicit QtInputLine(QLineEdit& box) : box_(box) {
-        box_.setMaxLength(std::numeric_limits<int>::max());
-    }
+    explicit QtInputLine(QLineEdit& box) : box_(box) {}
     QString text() const override { return box_.text(); }
     void setText(const QString& text) override { box_.setText(text); }
     void giveFocus() override;

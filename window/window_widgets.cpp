@@ -13,6 +13,7 @@
 #include "window/input_line_edit.h"
 #include "window/required_child.h"
 #include "window/tape_view.h"
+#include "window/value_box.h"
 
 namespace vimbo {
 
@@ -53,6 +54,18 @@ void ApplyLook(QWidget& widget, ControlLook look) {
     widget.setPalette(palette);
 }
 
+// The input line owns its pastes and the window's keys; the output line and the grand total
+// show values, which may be wider than they.
+QLineEdit* CreateTextBox(std::string_view name, QWidget* parent) {
+    if (name == control_name::input) {
+        return new InputLineEdit(parent);
+    }
+    if (name == control_name::output || name == control_name::grandTotal) {
+        return new ValueBox(parent);
+    }
+    return new QLineEdit(parent);
+}
+
 QWidget* CreateControl(const WindowControl& control, QWidget* parent) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
@@ -60,10 +73,7 @@ QWidget* CreateControl(const WindowControl& control, QWidget* parent) {
             return new QLabel(caption, parent);
         case ControlKind::TextBox:
         case ControlKind::LockedTextBox: {
-            // The input line owns its pastes and the window's keys.
-            QLineEdit* const box = std::string_view(control.name) == control_name::input
-                                       ? new InputLineEdit(parent)
-                                       : new QLineEdit(parent);
+            QLineEdit* const box = CreateTextBox(control.name, parent);
             box->setText(caption);
             box->setReadOnly(control.kind == ControlKind::LockedTextBox);
             return box;

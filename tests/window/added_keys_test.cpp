@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "window/value_box.h"
 #include "window_fixture.h"
 
 namespace vimbo {
@@ -19,33 +20,41 @@ namespace {
 
 using AddedKeys = testing::WindowFixture;
 
-// What a box shows at its left: the same box, with only the value's start in it, drawn
-// beside it as a reference.
-void ExpectStartShown(QLineEdit& box, const QString& start) {
-    QLineEdit reference(start, box.parentWidget());
+// The box's drawing is that of a plain line edit of the same look holding only `drawn`,
+// and all of `drawn` is in view: the line edit shows the same from either end of it.
+void ExpectDrawnAs(QLineEdit& box, const QString& drawn) {
+    QLineEdit reference(drawn, box.parentWidget());
     reference.setGeometry(box.geometry());
     reference.setFont(box.font());
     reference.setPalette(box.palette());
     reference.setReadOnly(box.isReadOnly());
-    reference.setCursorPosition(0);
-    const int width = reference.fontMetrics().horizontalAdvance(start);
-    const QImage shown = box.grab().toImage().copy(0, 0, width, box.height());
-    const QImage expected = reference.grab().toImage().copy(0, 0, width, box.height());
-    EXPECT_EQ(shown, expected) << box.objectName().toStdString() << " shows another part";
+    const QImage shown = box.grab().toImage();
+    for (const qsizetype caret : {qsizetype{0}, drawn.size()}) {
+        reference.setCursorPosition(static_cast<int>(caret));
+        EXPECT_EQ(shown, reference.grab().toImage()) << box.objectName().toStdString();
+    }
 }
 
-TEST_F(AddedKeys, LongValuesShowTheirSign) {
-    evaluate(QStringLiteral("-1/7*1e-10"));
-    ASSERT_EQ(output()->text(), QStringLiteral("-1.42857142857143E-11"));
-    ExpectStartShown(*output(), QStringLiteral("-1.4285"));
-    evaluate(QStringLiteral("-123456789012345*99999"));
-    ASSERT_EQ(total()->text(), QStringLiteral("-1.23455554444455E+19"));
-    ExpectStartShown(*total(), QStringLiteral("-1.2345"));
-    // The user looks at the tail and leaves: the start shows again.
-    output()->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(output(), Qt::Key_End);
-    input()->setFocus(Qt::TabFocusReason);
-    ExpectStartShown(*output(), QStringLiteral("-1.2345"));
+TEST_F(AddedKeys, LongValuesShowSignFirstDigitsAndExponent) {
+    const struct {
+        const char* expression;
+        const char* value;
+        const char* exponent;
+    } rows[] = {{"-1/7*1e-10", "-1.42857142857143E-11", "E-11"},
+                {"2^100/3", "4.22550200076077E+29", "E+29"}};
+    for (const auto& row : rows) {
+        evaluate(QLatin1String(row.expression));
+        for (QLineEdit* const box : {output(), total()}) {
+            ASSERT_EQ(box->text(), QLatin1String(row.value));  // the whole value stays
+            const auto* const valueBox = qobject_cast<const ValueBox*>(box);
+            ASSERT_NE(valueBox, nullptr);
+            const QString drawn = valueBox->shownText();
+            EXPECT_TRUE(drawn.startsWith(box->text().left(5))) << drawn.toStdString();
+            EXPECT_TRUE(drawn.endsWith(u'\u2026' + QLatin1String(row.exponent)))
+                << drawn.toStdString();
+            ExpectDrawnAs(*box, drawn);
+        }
+    }
 }
 
 TEST_F(AddedKeys, UpAndDownRecallFromEitherEndOnly) {
@@ -181,6 +190,19 @@ TEST_F(AddedKeys, CopyAndPaste) {
     tape()->selectAll();
     QTest::keyClick(tape(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard.text(), QStringLiteral("6*7\n=\n42\n****************\n"));
+
+    // The output line and the grand total with the focus: the whole value, or the selection.
+    input()->setFocus();
+    enter();
+    for (const auto& [box, value] : {std::pair{output(), "123"}, {total(), "165"}}) {
+        box->setFocus(Qt::OtherFocusReason);
+        clipboard.clear();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard.text(), QLatin1String(value));
+        box->setSelection(1, 2);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(clipboard.text(), QLatin1String(value).sliced(1, 2));
+    }
 }
 
 // Every way of pasting puts the text on one line, and Ctrl+Z takes back the paste alone.
