@@ -2,11 +2,15 @@
 // "Save tape…": the file as plain text, a file written whole or not at all, and the command's
 // choices, on plain fakes; the PDF is compared with the printed report in pdf_report_test.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 #include "history/save_tape.h"
 #include "tests/support/fake_controls.h"
@@ -46,7 +50,31 @@ TEST_F(TapeFile, TextHasOneTapeLineALine) {
     EXPECT_EQ(window_.tape.text, kTape);
 }
 
-TEST_F(TapeFile, FailureLeavesNoFileAndAnOldOneAsItWas) {
+// A file size limit while it lasts: writes beyond it fail as on a full disk, even for root.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) : ignored_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit limit{bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, ignored_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*ignored_)(int);
+};
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+TEST_F(TapeFile, FailureSaysWhyAndLeavesNoFileAndAnOldOneAsItWas) {
     const QString kept = dir_.filePath("kept.txt");
     QFile old(kept);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
@@ -55,21 +83,46 @@ TEST_F(TapeFile, FailureLeavesNoFileAndAnOldOneAsItWas) {
     // A sheet beyond any printer's measure: the report fails once the file is open.
     const ReportPaper tooLarge{
         QPageLayout(QPageSize(QSizeF(2e8, 2e8), QPageSize::Point), QPageLayout::Portrait, {})};
+    const ReportPaper tooLow{
+        QPageLayout(QPageSize(QSizeF(595, 100), QPageSize::Point), QPageLayout::Portrait, {})};
+    const ReportPaper a4{QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {})};
     const struct {
         const char* name;
         QString fileName;
         TapeFileFormat format;
         ReportPaper paper;
+        QString reason;
+        rlim_t sizeLimit = RLIM_INFINITY;
     } rows[] = {
-        {"FolderThatIsGone", dir_.filePath("gone/tape.txt"), TapeFileFormat::Text, {}},
-        {"PdfInFolderThatIsGone", dir_.filePath("gone/tape.pdf"), TapeFileFormat::Pdf, {}},
-        {"AFolderItself", dir_.filePath("folder"), TapeFileFormat::Text, {}},
-        {"ReportFailsOverAnOldFile", kept, TapeFileFormat::Pdf, tooLarge},
+        {"FolderThatIsGone",
+         dir_.filePath("gone/tape.txt"),
+         TapeFileFormat::Text,
+         {},
+         SystemReason(ENOENT)},
+        {"PdfInFolderThatIsGone",
+         dir_.filePath("gone/tape.pdf"),
+         TapeFileFormat::Pdf,
+         {},
+         SystemReason(ENOENT)},
+        {"UnderARegularFile", kept + "/tape.pdf", TapeFileFormat::Pdf, {}, SystemReason(ENOTDIR)},
+        {"AFolderItself",
+         dir_.filePath("folder"),
+         TapeFileFormat::Text,
+         {},
+         "Filename refers to a directory"},
+        {"ReportFailsOverAnOldFile", kept, TapeFileFormat::Pdf, tooLarge,
+         "the page is too large to lay the report out on"},
+        {"PageWithNoRoomForALine", kept, TapeFileFormat::Pdf, tooLow,
+         "the page is too small to hold a line of the tape"},
+        {"TextBeyondTheSizeLimit", kept, TapeFileFormat::Text, {}, SystemReason(EFBIG), 10},
+        {"PdfBeyondTheSizeLimit", kept, TapeFileFormat::Pdf, a4, SystemReason(EFBIG), 10},
     };
     for (const auto& row : rows) {
-        const std::optional<QString> failure = save(row.fileName, row.format, row.paper);
-        ASSERT_TRUE(failure.has_value()) << row.name;
-        EXPECT_FALSE(failure->isEmpty()) << row.name;
+        std::optional<FileSizeLimit> limit;
+        if (row.sizeLimit != RLIM_INFINITY) {
+            limit.emplace(row.sizeLimit);
+        }
+        EXPECT_EQ(save(row.fileName, row.format, row.paper), row.reason) << row.name;
     }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"kept.txt"}));
     EXPECT_EQ(Contents(kept), "old");
