@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cerrno>
@@ -136,27 +137,87 @@ TEST_F(TapeFile, FileTypeFromTheNamesEnding) {
     EXPECT_EQ(TapeFileFormatOf(QString()), std::nullopt);
 }
 
-// The command: nothing for an empty tape or a cancelled choice; a saved file is told.
+// The file really written: the name's own ending, or the type filter's added.
+TEST(TapeSaveTarget, NamesEndingOrTheFiltersType) {
+    const struct {
+        const char* name;
+        QString chosen;
+        TapeFileFormat filter;
+        QString fileName;
+        TapeFileFormat format;
+    } rows[] = {
+        {"NoEndingTakesThePdfFilters", "d/tape", TapeFileFormat::Pdf, "d/tape.pdf",
+         TapeFileFormat::Pdf},
+        {"NoEndingTakesTheTextFilters", "d/tape", TapeFileFormat::Text, "d/tape.txt",
+         TapeFileFormat::Text},
+        {"ItsOwnEndingWins", "d/tape.pdf", TapeFileFormat::Text, "d/tape.pdf", TapeFileFormat::Pdf},
+        {"OwnEndingInAnyCase", "d/Tape.TXT", TapeFileFormat::Pdf, "d/Tape.TXT",
+         TapeFileFormat::Text},
+        {"AnotherEndingKept", "d/tape.odt", TapeFileFormat::Pdf, "d/tape.odt.pdf",
+         TapeFileFormat::Pdf},
+        {"EndingDotNotDoubled", "d/tape.", TapeFileFormat::Text, "d/tape.txt",
+         TapeFileFormat::Text},
+        {"DotInTheFolderOnly", "d/v1.pdf/tape", TapeFileFormat::Pdf, "d/v1.pdf/tape.pdf",
+         TapeFileFormat::Pdf},
+    };
+    for (const auto& row : rows) {
+        const TapeSaveTarget target = TapeSaveTargetFor(row.chosen, row.filter);
+        EXPECT_EQ(target.fileName, row.fileName) << row.name;
+        EXPECT_EQ(target.format, row.format) << row.name;
+    }
+}
+
+// The replace question: once, for the name written, unless the dialog asked about it.
+TEST_F(TapeFile, ReplaceQuestionForTheNameReallyWritten) {
+    ASSERT_TRUE(QFile(dir_.filePath("tape.pdf")).open(QIODevice::WriteOnly));
+    const auto path = [this](const char* name) { return dir_.filePath(name); };
+    const struct {
+        const char* name;
+        QString chosen;
+        QString target;
+        bool dialogAsked;
+        bool question;
+    } rows[] = {
+        {"NewFile", path("new"), path("new.pdf"), false, false},
+        {"EndingAddedMeetsAFile", path("tape"), path("tape.pdf"), false, true},
+        {"TypedWithItsEnding", path("tape.pdf"), path("tape.pdf"), false, true},
+        {"PortalAskedAboutThatName", path("tape.pdf"), path("tape.pdf"), true, false},
+        {"PortalAskedAboutAnotherName", path("tape"), path("tape.pdf"), true, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(NeedsReplaceQuestion(row.chosen, row.target, row.dialogAsked), row.question)
+            << row.name;
+    }
+}
+
+// The command: nothing for an empty tape or a cancelled choice; a saved file is told, and
+// its folder and type are what the dialog offers next.
 TEST_F(TapeFile, CommandAsksOnlyForATapeAndTellsWhereItWent) {
     QWidget parent;
     int asked = 0;
     const QString fileName = dir_.filePath("tape.txt");
-    const auto choose = [&](const QString& chosen) {
-        return [&asked, chosen](QWidget&) {
+    const auto choose = [&](const std::optional<TapeSaveTarget>& chosen) {
+        return [&asked, chosen](QWidget&, const SaveDialogMemory&) {
             ++asked;
             return chosen;
         };
     };
+    SaveDialogMemory memory;
+    const auto command = [&](const TapeFileChooser& chooser) {
+        SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), memory, chooser);
+    };
     window_.tape.text.clear();
-    SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), choose(fileName));
+    command(choose(TapeSaveTarget{fileName, TapeFileFormat::Text}));
     EXPECT_EQ(asked, 0);
     window_.tape.text = kTape;
-    SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), choose(QString()));
+    command(choose(std::nullopt));
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(QFile::exists(fileName));
-    SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), choose(fileName));
+    command(choose(TapeSaveTarget{fileName, TapeFileFormat::Text}));
     EXPECT_TRUE(QFile::exists(fileName));
     EXPECT_EQ(window_.log.last(), QStringLiteral("say Saved tape.txt"));
+    EXPECT_EQ(memory.folder, QFileInfo(fileName).absolutePath());
+    EXPECT_EQ(memory.format, TapeFileFormat::Text);
 }
 
 }  // namespace
