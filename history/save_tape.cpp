@@ -136,7 +136,9 @@ void SaveTapeCommand(QWidget& parent, WindowControls& controls, const Clock& clo
             return;
         }
         const QFileInfo file(target->fileName);
-        memory.folder = file.absolutePath();
+        if (QFileInfo(file.absolutePath()).isDir()) {  // not a folder that has gone
+            memory.folder = file.absolutePath();
+        }
         memory.format = target->format;
         const ReportPaper paper =
             target->format == TapeFileFormat::Pdf ? DefaultPrinterPaper() : ReportPaper{};
