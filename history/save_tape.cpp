@@ -78,23 +78,21 @@ bool NeedsReplaceQuestion(const QString& chosen, const QString& target, bool dia
     return QFileInfo::exists(target) && !(dialogAsked && chosen == target);
 }
 
-std::optional<TapeSaveTarget> ChooseTapeFile(QWidget& parent, const SaveDialogMemory& memory) {
+std::optional<TapeSaveTarget> ChooseTapeFile(QWidget& parent, SaveDialogMemory& memory) {
     // Qt adds a default suffix only after a native dialog (GTK's, KDE's, the portal's) has
     // closed, so their own replace question saw another name. The ending is added here and
     // the question asked here, about the name that will be written.
     const bool portal = DialogIsThePortal();
-    QString folder = StartFolder(memory.folder);
-    QString name =
-        memory.name.isEmpty() ? QStringLiteral("tape.") + EndingOf(memory.format) : memory.name;
-    TapeFileFormat filterFormat = memory.format;
     for (;;) {
+        const QString name =
+            memory.name.isEmpty() ? QStringLiteral("tape.") + EndingOf(memory.format) : memory.name;
         QFileDialog dialog(&parent, Tr("Save tape"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !portal);
         dialog.setNameFilters(
             {NameFilterOf(TapeFileFormat::Pdf), NameFilterOf(TapeFileFormat::Text)});
-        dialog.selectNameFilter(NameFilterOf(filterFormat));
-        dialog.setDirectory(folder);
+        dialog.selectNameFilter(NameFilterOf(memory.format));
+        dialog.setDirectory(StartFolder(memory.folder));
         dialog.selectFile(name);
         // Another type: the name's ending follows, when it names a type.
         QObject::connect(
@@ -109,15 +107,17 @@ std::optional<TapeSaveTarget> ChooseTapeFile(QWidget& parent, const SaveDialogMe
             return std::nullopt;
         }
         const QString chosen = dialog.selectedFiles().constFirst();
-        filterFormat = FormatOfNameFilter(dialog.selectedNameFilter());
-        const TapeSaveTarget target = TapeSaveTargetFor(chosen, filterFormat);
+        const TapeSaveTarget target =
+            TapeSaveTargetFor(chosen, FormatOfNameFilter(dialog.selectedNameFilter()));
         if (!NeedsReplaceQuestion(chosen, target.fileName, portal) ||
             UserAllowsReplacing(parent, target.fileName)) {
             return target;
         }
         // Not that file: the dialog again, with its name to change.
-        folder = StartFolder(QFileInfo(target.fileName).absolutePath());
-        name = QFileInfo(target.fileName).fileName();
+        const QFileInfo file(target.fileName);
+        memory.folder = file.absolutePath();
+        memory.format = target.format;
+        memory.name = file.fileName();
     }
 }
 

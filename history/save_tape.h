@@ -39,11 +39,12 @@ bool NeedsReplaceQuestion(const QString& chosen, const QString& target, bool dia
 
 // The file the user chose, or nothing when they cancelled.
 using TapeFileChooser =
-    std::function<std::optional<TapeSaveTarget>(QWidget& parent, const SaveDialogMemory& memory)>;
+    std::function<std::optional<TapeSaveTarget>(QWidget& parent, SaveDialogMemory& memory)>;
 
 // Qt's save dialog, opened where `memory` says, with the type filters; the replace question
-// comes once, about the name that will be written, whichever dialog Qt shows.
-std::optional<TapeSaveTarget> ChooseTapeFile(QWidget& parent, const SaveDialogMemory& memory);
+// comes once, about the name that will be written, whichever dialog Qt shows. A "No" to it
+// brings the dialog back with that name, which `memory` keeps.
+std::optional<TapeSaveTarget> ChooseTapeFile(QWidget& parent, SaveDialogMemory& memory);
 
 // Saves the tape where `choose` says; nothing happens for an empty tape or a cancelled choice.
 // A failure is shown in a message that names the file and the reason, the tape and any old

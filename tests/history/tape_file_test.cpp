@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -51,29 +52,12 @@ TEST_F(TapeFile, TextHasOneTapeLineALine) {
     EXPECT_EQ(window_.tape.text, kTape);
 }
 
-// A file size limit while it lasts: writes beyond it fail as on a full disk, even for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) : ignored_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit limit{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, ignored_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit old_{};
-    void (*ignored_)(int);
-};
-
 QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+constexpr TapeFileFormat kPdf = TapeFileFormat::Pdf;
+constexpr TapeFileFormat kText = TapeFileFormat::Text;
 
 TEST_F(TapeFile, FailureSaysWhyAndLeavesNoFileAndAnOldOneAsItWas) {
     const QString kept = dir_.filePath("kept.txt");
@@ -81,49 +65,36 @@ TEST_F(TapeFile, FailureSaysWhyAndLeavesNoFileAndAnOldOneAsItWas) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder"));
-    // A sheet beyond any printer's measure: the report fails once the file is open.
-    const ReportPaper tooLarge{
-        QPageLayout(QPageSize(QSizeF(2e8, 2e8), QPageSize::Point), QPageLayout::Portrait, {})};
-    const ReportPaper tooLow{
-        QPageLayout(QPageSize(QSizeF(595, 100), QPageSize::Point), QPageLayout::Portrait, {})};
-    const ReportPaper a4{QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {})};
+    const auto paper = [](QSizeF points) {
+        return ReportPaper{QPageLayout(QPageSize(points, QPageSize::Point), {}, {})};
+    };
     const struct {
         const char* name;
         QString fileName;
         TapeFileFormat format;
         ReportPaper paper;
         QString reason;
-        rlim_t sizeLimit = RLIM_INFINITY;
+        rlim_t sizeLimit = RLIM_INFINITY;  // beyond it a write fails as on a full disk
     } rows[] = {
-        {"FolderThatIsGone",
-         dir_.filePath("gone/tape.txt"),
-         TapeFileFormat::Text,
-         {},
-         SystemReason(ENOENT)},
-        {"PdfInFolderThatIsGone",
-         dir_.filePath("gone/tape.pdf"),
-         TapeFileFormat::Pdf,
-         {},
-         SystemReason(ENOENT)},
-        {"UnderARegularFile", kept + "/tape.pdf", TapeFileFormat::Pdf, {}, SystemReason(ENOTDIR)},
-        {"AFolderItself",
-         dir_.filePath("folder"),
-         TapeFileFormat::Text,
-         {},
-         "Filename refers to a directory"},
-        {"ReportFailsOverAnOldFile", kept, TapeFileFormat::Pdf, tooLarge,
+        {"FolderThatIsGone", dir_.filePath("gone/tape.txt"), kText, {}, SystemReason(ENOENT)},
+        {"PdfInFolderThatIsGone", dir_.filePath("gone/tape.pdf"), kPdf, {}, SystemReason(ENOENT)},
+        {"UnderARegularFile", kept + "/tape.pdf", kPdf, {}, SystemReason(ENOTDIR)},
+        {"AFolderItself", dir_.filePath("folder"), kText, {}, "Filename refers to a directory"},
+        {"PageBeyondAnyTwip", kept, kPdf, paper({2e8, 2e8}),
          "the page is too large to lay the report out on"},
-        {"PageWithNoRoomForALine", kept, TapeFileFormat::Pdf, tooLow,
+        {"PageWithNoRoomForALine", kept, kPdf, paper({595, 100}),
          "the page is too small to hold a line of the tape"},
-        {"TextBeyondTheSizeLimit", kept, TapeFileFormat::Text, {}, SystemReason(EFBIG), 10},
-        {"PdfBeyondTheSizeLimit", kept, TapeFileFormat::Pdf, a4, SystemReason(EFBIG), 10},
+        {"TextBeyondTheSizeLimit", kept, kText, {}, SystemReason(EFBIG), 10},
+        {"PdfBeyondTheSizeLimit", kept, kPdf, paper({595, 842}), SystemReason(EFBIG), 10},
     };
+    std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of killing
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
     for (const auto& row : rows) {
-        std::optional<FileSizeLimit> limit;
-        if (row.sizeLimit != RLIM_INFINITY) {
-            limit.emplace(row.sizeLimit);
-        }
+        const rlimit limit{std::min(row.sizeLimit, unlimited.rlim_max), unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
         EXPECT_EQ(save(row.fileName, row.format, row.paper), row.reason) << row.name;
+        setrlimit(RLIMIT_FSIZE, &unlimited);
     }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"kept.txt"}));
     EXPECT_EQ(Contents(kept), "old");
@@ -146,19 +117,13 @@ TEST(TapeSaveTarget, NamesEndingOrTheFiltersType) {
         QString fileName;
         TapeFileFormat format;
     } rows[] = {
-        {"NoEndingTakesThePdfFilters", "d/tape", TapeFileFormat::Pdf, "d/tape.pdf",
-         TapeFileFormat::Pdf},
-        {"NoEndingTakesTheTextFilters", "d/tape", TapeFileFormat::Text, "d/tape.txt",
-         TapeFileFormat::Text},
-        {"ItsOwnEndingWins", "d/tape.pdf", TapeFileFormat::Text, "d/tape.pdf", TapeFileFormat::Pdf},
-        {"OwnEndingInAnyCase", "d/Tape.TXT", TapeFileFormat::Pdf, "d/Tape.TXT",
-         TapeFileFormat::Text},
-        {"AnotherEndingKept", "d/tape.odt", TapeFileFormat::Pdf, "d/tape.odt.pdf",
-         TapeFileFormat::Pdf},
-        {"EndingDotNotDoubled", "d/tape.", TapeFileFormat::Text, "d/tape.txt",
-         TapeFileFormat::Text},
-        {"DotInTheFolderOnly", "d/v1.pdf/tape", TapeFileFormat::Pdf, "d/v1.pdf/tape.pdf",
-         TapeFileFormat::Pdf},
+        {"NoEndingTakesThePdfFilters", "d/tape", kPdf, "d/tape.pdf", kPdf},
+        {"NoEndingTakesTheTextFilters", "d/tape", kText, "d/tape.txt", kText},
+        {"ItsOwnEndingWins", "d/tape.pdf", kText, "d/tape.pdf", kPdf},
+        {"OwnEndingInAnyCase", "d/Tape.TXT", kPdf, "d/Tape.TXT", kText},
+        {"AnotherEndingKept", "d/tape.odt", kPdf, "d/tape.odt.pdf", kPdf},
+        {"EndingDotNotDoubled", "d/tape.", kText, "d/tape.txt", kText},
+        {"DotInTheFolderOnly", "d/v1.pdf/tape", kPdf, "d/v1.pdf/tape.pdf", kPdf},
     };
     for (const auto& row : rows) {
         const TapeSaveTarget target = TapeSaveTargetFor(row.chosen, row.filter);
@@ -170,7 +135,8 @@ TEST(TapeSaveTarget, NamesEndingOrTheFiltersType) {
 // The replace question: once, for the name written, unless the dialog asked about it.
 TEST_F(TapeFile, ReplaceQuestionForTheNameReallyWritten) {
     ASSERT_TRUE(QFile(dir_.filePath("tape.pdf")).open(QIODevice::WriteOnly));
-    const auto path = [this](const char* name) { return dir_.filePath(name); };
+    const QString tape = dir_.filePath("tape");
+    const QString tapePdf = dir_.filePath("tape.pdf");
     const struct {
         const char* name;
         QString chosen;
@@ -178,11 +144,11 @@ TEST_F(TapeFile, ReplaceQuestionForTheNameReallyWritten) {
         bool dialogAsked;
         bool question;
     } rows[] = {
-        {"NewFile", path("new"), path("new.pdf"), false, false},
-        {"EndingAddedMeetsAFile", path("tape"), path("tape.pdf"), false, true},
-        {"TypedWithItsEnding", path("tape.pdf"), path("tape.pdf"), false, true},
-        {"PortalAskedAboutThatName", path("tape.pdf"), path("tape.pdf"), true, false},
-        {"PortalAskedAboutAnotherName", path("tape"), path("tape.pdf"), true, true},
+        {"NewFile", dir_.filePath("new"), dir_.filePath("new.pdf"), false, false},
+        {"EndingAddedMeetsAFile", tape, tapePdf, false, true},
+        {"TypedWithItsEnding", tapePdf, tapePdf, false, true},
+        {"PortalAskedAboutThatName", tapePdf, tapePdf, true, false},
+        {"PortalAskedAboutAnotherName", tape, tapePdf, true, true},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(NeedsReplaceQuestion(row.chosen, row.target, row.dialogAsked), row.question)
@@ -197,27 +163,27 @@ TEST_F(TapeFile, CommandAsksOnlyForATapeAndTellsWhereItWent) {
     int asked = 0;
     const QString fileName = dir_.filePath("tape.txt");
     const auto choose = [&](const std::optional<TapeSaveTarget>& chosen) {
-        return [&asked, chosen](QWidget&, const SaveDialogMemory&) {
+        return [&asked, chosen](QWidget&, SaveDialogMemory&) {
             ++asked;
             return chosen;
         };
     };
     SaveDialogMemory memory;
-    const auto command = [&](const TapeFileChooser& chooser) {
-        SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), memory, chooser);
-    };
     window_.tape.text.clear();
-    command(choose(TapeSaveTarget{fileName, TapeFileFormat::Text}));
+    SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), memory,
+                    choose(TapeSaveTarget{fileName, kText}));
     EXPECT_EQ(asked, 0);
     window_.tape.text = kTape;
-    command(choose(std::nullopt));
+    SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), memory,
+                    choose(std::nullopt));
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(QFile::exists(fileName));
-    command(choose(TapeSaveTarget{fileName, TapeFileFormat::Text}));
+    SaveTapeCommand(parent, window_.controls, FixedClock(), TapeFont(), memory,
+                    choose(TapeSaveTarget{fileName, kText}));
     EXPECT_TRUE(QFile::exists(fileName));
     EXPECT_EQ(window_.log.last(), QStringLiteral("say Saved tape.txt"));
     EXPECT_EQ(memory.folder, QFileInfo(fileName).absolutePath());
-    EXPECT_EQ(memory.format, TapeFileFormat::Text);
+    EXPECT_EQ(memory.format, kText);
 }
 
 }  // namespace
