@@ -43,7 +43,8 @@ void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& p
         return;
     }
     try {
-        // A page too small for a line still printed what it could, as a printer does.
+        // On a page too small for a line the printer keeps what fitted; only a saved file
+        // counts that as a failure.
         PrintReport(controls, clock, printer, tapeFont);
     } catch (const std::exception&) {
         // No printer, a refused job, a failed page: the report is given up without a word.
