@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,8 @@ constexpr std::string_view kHelp =
     "Evaluates calculator expressions, each EXPR in turn or, with none, one per line of\n"
     "standard input, and prints one result per line.\n"
     "\n"
-    "  --angle MODE   angle unit of sin, cos, tan, asn, acs, atn: DEG (default), RAD, GRAD\n"
+    "  --angle MODE   angle unit of sin, cos, tan, asn, acs, atn: DEG (default), RAD, GRAD,\n"
+    "                 in any case (rad, Rad)\n"
     "  --ans TEXT     what \"ans\" means in the first expression (default: empty, i.e. 0)\n"
     "  --decimals     show every result with two decimals, as the window's option does\n"
     "  -h, --help     this text\n"
@@ -30,7 +32,8 @@ constexpr std::string_view kHelp =
     "\n"
     "An argument that is a dash and one letter (-h), or two dashes and a letter onwards\n"
     "(--help), is an option; every other one is an expression, such as -5+2, -pi, -sin(30)\n"
-    "or --5. \"--\" ends the options.\n"
+    "or --5. \"--\" ends the options. A value may follow its option after \"=\" as well:\n"
+    "--angle=rad, --ans=12.5, and --ans= for an empty one.\n"
     "\n"
     "\"ans\" in each later expression is the previous result. Exit status: 0 when every\n"
     "result is a number, 1 when any result is \"Syntax error\" or \"Error\", 2 for bad usage\n"
@@ -38,6 +41,15 @@ constexpr std::string_view kHelp =
     "A reader that stops early (| head) ends vimbo-eval without a message.\n";
 
 constexpr int kWriteFailed = 3;
+
+// Mode names in any case, as bc and qalc users type them: "rad", "Rad", "RAD".
+std::optional<vimbo::AngleMode> AngleModeFromAnyCase(std::string_view name) {
+    std::string upper(name);
+    for (char& letter : upper) {
+        letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    }
+    return vimbo::AngleModeFromName(upper);
+}
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "vimbo-eval: %s (try --help)\n", message.c_str());
@@ -144,8 +156,31 @@ int main(int argc, char** argv) {
                                       std::isalpha(static_cast<unsigned char>(arg[2])));
         if (optionsEnded || !looksLikeOption) {
             expressions.emplace_back(arg);
-        } else if (arg == "--") {
+            continue;
+        }
+        if (arg == "--") {
             optionsEnded = true;
+            continue;
+        }
+        // "--angle=RAD" as GNU tools take it, beside "--angle RAD".
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const std::optional<std::string_view> attached =
+            equals == std::string_view::npos ? std::nullopt : std::optional(arg.substr(equals + 1));
+        if (name == "--angle" || name == "--ans") {
+            if (!attached && i + 1 >= argc) {
+                return UsageError(std::string(name) + " needs a value");
+            }
+            const std::string value(attached ? *attached : std::string_view(argv[++i]));
+            if (name == "--ans") {
+                options.previousOutput = value;
+            } else if (const auto mode = AngleModeFromAnyCase(value)) {
+                options.angleMode = *mode;
+            } else {
+                return UsageError("--angle takes DEG, RAD or GRAD, not '" + value + "'");
+            }
+        } else if (attached && (name == "--help" || name == "--version" || name == "--decimals")) {
+            return UsageError(std::string(name) + " takes no value");
         } else if (arg == "-h" || arg == "--help") {
             out.Append(kUsage);
             out.Append(kHelp);
@@ -155,18 +190,6 @@ int main(int argc, char** argv) {
             return out.Finish(0);
         } else if (arg == "--decimals") {
             options.decimals = true;
-        } else if (arg == "--angle" || arg == "--ans") {
-            if (i + 1 >= argc) {
-                return UsageError(std::string(arg) + " needs a value");
-            }
-            const std::string value = argv[++i];
-            if (arg == "--ans") {
-                options.previousOutput = value;
-            } else if (const auto mode = vimbo::AngleModeFromName(value)) {
-                options.angleMode = *mode;
-            } else {
-                return UsageError("--angle takes DEG, RAD or GRAD, not '" + value + "'");
-            }
         } else {
             return UsageError("unknown option '" + std::string(arg) + "'");
         }

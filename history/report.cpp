@@ -22,6 +22,20 @@ QString ReportTitleLine(const CalendarDate& date) {
         .arg(date.year);
 }
 
+bool PrintReport(WindowControls& controls, const Clock& clock, ReportPrinter& printer,
+                 const QFont& tapeFont) {
+    const BusyPointer busy(controls.window);
+    PrintJob job(printer);
+    job.setPointSize(kHeaderPointSize);
+    job.printLine(QStringLiteral(" "));
+    job.printLine(QStringLiteral(" "));
+    job.printLine(ReportTitleLine(clock.today()));
+    job.printLine(
+        QStringLiteral("               ----------------------------------------------------"));
+    return PrintRichText(job, controls.tape, tapeFont,
+                         QMargins(kMarginTwips, kMarginTwips, kMarginTwips, kMarginTwips));
+}
+
 void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& printer,
                   const QFont& tapeFont) {
     if (controls.tape.wholeText().isEmpty()) {
@@ -29,16 +43,9 @@ void PrintCommand(WindowControls& controls, const Clock& clock, ReportPrinter& p
         return;
     }
     try {
-        const BusyPointer busy(controls.window);
-        PrintJob job(printer);
-        job.setPointSize(kHeaderPointSize);
-        job.printLine(QStringLiteral(" "));
-        job.printLine(QStringLiteral(" "));
-        job.printLine(ReportTitleLine(clock.today()));
-        job.printLine(
-            QStringLiteral("               ----------------------------------------------------"));
-        PrintRichText(job, controls.tape, tapeFont,
-                      QMargins(kMarginTwips, kMarginTwips, kMarginTwips, kMarginTwips));
+        // On a page too small for a line the printer keeps what fitted; only a saved file
+        // counts that as a failure.
+        PrintReport(controls, clock, printer, tapeFont);
     } catch (const std::exception&) {
         // No printer, a refused job, a failed page: the report is given up without a word.
     }

@@ -31,9 +31,12 @@ void ConnectTapeCommands(MainWindow& mainWindow, const Clock& clock) {
                              [&mainWindow] { GrandTotalCommand(mainWindow.controls()); });
 
     QAction& save = WindowAction(mainWindow, "actionSaveTape", "&Save tape…", QKeySequence::Save);
-    QObject::connect(&save, &QAction::triggered, &mainWindow, [&mainWindow, &clock] {
-        SaveTapeCommand(mainWindow, mainWindow.controls(), clock, mainWindow.tapeFont());
-    });
+    // The save dialog's folder, type and unsaved name live as long as the command.
+    QObject::connect(&save, &QAction::triggered, &mainWindow,
+                     [&mainWindow, &clock, memory = SaveDialogMemory()]() mutable {
+                         SaveTapeCommand(mainWindow, mainWindow.controls(), clock,
+                                         mainWindow.tapeFont(), memory);
+                     });
     QAction& print = WindowAction(mainWindow, "actionPrint", "&Print", QKeySequence::Print);
     QObject::connect(&print, &QAction::triggered, &mainWindow, [&mainWindow, &clock] {
         PrintTapeOnDefaultPrinter(mainWindow.controls(), clock, mainWindow.tapeFont());

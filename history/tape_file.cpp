@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "history/tape_file.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,10 +19,10 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("SaveTape", text);
 }
 
-// The report's printer on a PDF file: the same job of pages as on paper.
+// The report's printer on a PDF document: the same job of pages as on paper.
 class PdfReportPrinter final : public ReportPrinter {
   public:
-    PdfReportPrinter(QIODevice& file, const ReportPaper& paper) : writer_(&file) {
+    PdfReportPrinter(QIODevice& device, const ReportPaper& paper) : writer_(&device) {
         writer_.setTitle(QStringLiteral("Vimbo Calculator Report"));
         writer_.setCreator(QStringLiteral("Vimbo Calculator"));
         writer_.setResolution(paper.resolution);
@@ -41,26 +42,49 @@ class PdfReportPrinter final : public ReportPrinter {
         }
     }
     void close() override {
-        finished_ = painter_.end();
-        if (!finished_) {
+        if (!painter_.end()) {
             fail(Tr("the PDF could not be finished"));
         }
     }
-    // Whether the whole report went out, and why not: the Print command gives up quietly.
-    bool finished() const { return finished_; }
-    const QString& failure() const { return failure_; }
 
   private:
-    [[noreturn]] void fail(const QString& why) {
-        failure_ = why;
-        throw PrinterError(why.toStdString());
-    }
+    [[noreturn]] static void fail(const QString& why) { throw PrinterError(why.toStdString()); }
 
     QPdfWriter writer_;
     QPainter painter_;  // after the writer: it ends an unfinished job before the writer goes
-    bool finished_ = false;
-    QString failure_;
 };
+
+// The report as a PDF in `pdf`, or why it could not be made: the writer's own reason, or
+// the page's.
+std::optional<QString> ReportAsPdf(QByteArray& pdf, WindowControls& controls, const Clock& clock,
+                                   const QFont& tapeFont, const ReportPaper& paper) {
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    PdfReportPrinter printer(buffer, paper);
+    try {
+        if (!PrintReport(controls, clock, printer, tapeFont)) {
+            return Tr("the page is too small to hold a line of the tape");
+        }
+    } catch (const PrinterError& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return std::nullopt;
+}
+
+// All of `bytes`, or the reason why not. A write that a full disk or a size limit cuts
+// short is told by the next one, which fails with the system's reason.
+std::optional<QString> WriteWhole(QSaveFile& file, const QByteArray& bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            return file.error() != QFileDevice::NoError ? file.errorString()
+                                                        : Tr("the file took no more data");
+        }
+        done += written;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -90,22 +114,21 @@ ReportPaper DefaultPrinterPaper() {
 std::optional<QString> SaveTapeFile(const QString& fileName, TapeFileFormat format,
                                     WindowControls& controls, const Clock& clock,
                                     const QFont& tapeFont, const ReportPaper& paper) {
+    // Unbuffered: a buffered write that fails is only seen when the file is committed, and
+    // Qt then renames the cut-short file over the old one all the same.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
     }
+    QByteArray contents;
     if (format == TapeFileFormat::Text) {
-        file.write(TapeAsText(controls.tape.wholeText()).toUtf8());
-    } else {
-        PdfReportPrinter printer(file, paper);
-        PrintCommand(controls, clock, printer, tapeFont);
-        if (!printer.finished()) {  // the unfinished file goes with `file`
-            if (file.error() != QFileDevice::NoError) {
-                return file.errorString();
-            }
-            return printer.failure().isEmpty() ? Tr("the report does not fit on the page")
-                                               : printer.failure();
-        }
+        contents = TapeAsText(controls.tape.wholeText()).toUtf8();
+    } else if (const std::optional<QString> failure =
+                   ReportAsPdf(contents, controls, clock, tapeFont, paper)) {
+        return failure;  // the file is discarded with `file`
+    }
+    if (const std::optional<QString> failure = WriteWhole(file, contents)) {
+        return failure;
     }
     if (!file.commit()) {
         return file.errorString();

@@ -26,7 +26,7 @@ QRectF DrawingRectangle(const QMargins& margins, const QPageLayout& page,
 
 }  // namespace
 
-void PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMargins& margins) {
+bool PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMargins& margins) {
     job.printLine(QStringLiteral(" "));
 
     QPaintDevice& device = *job.painter().device();
@@ -39,6 +39,7 @@ void PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMa
 
     const TapeDocument document(tape.wholeText(), font, device, twips.toPixels(drawing).width());
     qsizetype first = 0;
+    bool whole = true;
     for (;;) {
         const QRectF pixels = twips.toPixels(rectangle);
         const qsizetype end = document.linesThatFit(first, pixels.height());
@@ -48,6 +49,7 @@ void PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMa
         }
         // A full page that takes not a single line would take none on any later page.
         if (end == first && rectangle == drawing) {
+            whole = false;
             break;
         }
         first = end;
@@ -56,6 +58,7 @@ void PrintRichText(PrintJob& job, const Tape& tape, const QFont& font, const QMa
         rectangle = drawing;
     }
     job.end();
+    return whole;
 }
 
 }  // namespace vimbo

@@ -22,7 +22,7 @@ std::int32_t ToWholeTwips(double twips) {
     // Written so that a NaN fails the test too.
     if (!(whole >= std::numeric_limits<std::int32_t>::min() &&
           whole <= std::numeric_limits<std::int32_t>::max())) {
-        throw PrinterError("a printer coordinate beyond the twip range");
+        throw PrinterError("the page is too large to lay the report out on");
     }
     return static_cast<std::int32_t>(whole);
 }
@@ -30,7 +30,7 @@ std::int32_t ToWholeTwips(double twips) {
 DeviceTwips::DeviceTwips(const QPaintDevice& device)
     : dpiX_(device.logicalDpiX()), dpiY_(device.logicalDpiY()) {
     if (dpiX_ <= 0 || dpiY_ <= 0) {
-        throw PrinterError("the printer reports no resolution");
+        throw PrinterError("the page has no resolution to lay the report out at");
     }
 }
 

@@ -25,10 +25,16 @@ check arguments $'14\n6' 0 "$eval_bin" '2+3*4' '2(3)'
 check ans-chain $'5\n10' 0 "$eval_bin" '2+3' 'ans*2'
 check ans-option '25' 0 "$eval_bin" --ans 12.5 'ans*2'
 check angle '1' 0 "$eval_bin" --angle RAD 'sin(pi/2)'
+check angle-after-equals '1' 0 "$eval_bin" --angle=RAD 'sin(pi/2)'
+check angle-lower-case '1' 0 "$eval_bin" --angle rad 'sin(pi/2)'
+check angle-mixed-case-after-equals '1' 0 "$eval_bin" --angle=Grad 'sin(100)'
+check ans-after-equals '25' 0 "$eval_bin" --ans=12.5 'ans*2'
+check ans-empty-after-equals $'7\n1' 0 "$eval_bin" --ans= 'ans+7' '1'
 check failure-status $'Error\n2' 1 "$eval_bin" '1/0' '2'
 check syntax-error 'Syntax error' 1 "$eval_bin" '2+3)'
 check negative-expression '-3' 0 "$eval_bin" '-5+2'
 check double-minus-expression '5.0' 0 "$eval_bin" '--5.0'
+check minus-expressions $'-5\n-3.14159265358979\n5' 0 "$eval_bin" -5 -pi --5
 check after-double-dash 'Error' 1 "$eval_bin" -- '--help'
 check short-help "$("$eval_bin" --help)" 0 "$eval_bin" -h
 check short-help-after-double-dash 'Error' 1 "$eval_bin" -- -h
@@ -44,6 +50,8 @@ check stdin-lines $'5\n\n10\nError' 1 sh -c "printf '2+3\n\nans*2\n   \n' | '$ev
 check stdin-crlf $'5\n6' 0 sh -c "printf '2+3\r\n3*2\r\n' | '$eval_bin'"
 check stdin-last-line-without-end $'1\n2' 0 sh -c "printf '1\n2' | '$eval_bin'"
 check bad-angle '' 2 "$eval_bin" --angle TURNS '1'
+check bad-angle-after-equals '' 2 "$eval_bin" --angle=TURNS '1'
+check value-on-a-plain-option '' 2 "$eval_bin" --decimals=yes '1'
 check unknown-option '' 2 "$eval_bin" --frobnicate
 check missing-value '' 2 "$eval_bin" --ans
 check version "vimbo-eval $("$eval_bin" --version | cut -d' ' -f2)" 0 "$eval_bin" --version
