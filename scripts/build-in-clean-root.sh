@@ -25,6 +25,7 @@ dsc="$(cd "$out/source" && ls vimbo-calculator_*.dsc)"
 # The "buildd" variant is Debian's essential packages, apt and build-essential; apt-get
 # build-dep adds what the .dsc's Build-Depends names, and nothing it recommends.
 start=$SECONDS
+# shellcheck disable=SC2016  # "$1", the new root, expands in mmdebstrap's hooks
 mmdebstrap --variant=buildd --mode=root \
   --customize-hook='mkdir "$1/build"' \
   --customize-hook="copy-in $out/source/$dsc $out/source/${dsc%.dsc}.tar.xz /build" \
