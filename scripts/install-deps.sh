@@ -17,7 +17,7 @@ test_packages=(
   cups cups-client cups-filters poppler-utils
   python3 faketime xclip
   dbus dbus-bin at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-  dpkg-dev file lintian appstream desktop-file-utils man-db diffoscope-minimal
+  dpkg-dev debhelper lintian autopkgtest appstream desktop-file-utils man-db diffoscope-minimal
 )
 # Installed where the archives have them: .clang-format is written for clang-format 14, which
 # later Debian releases no longer carry (there the format check is reported as skipped).

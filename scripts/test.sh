@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds everything and runs every test (installing what is missing): the whole suite, which
-# also builds the Debian package and checks it with lintian, appstreamcli,
-# desktop-file-validate and man --warnings (tests/package), then the whole suite again
-# built with the address and undefined-behaviour sanitizers, and a short fuzzing run of the
-# engine; last, the Debian package built twice over to show it is reproducible. Each part's
-# time is printed after it.
+# Builds everything and runs every test (installing what is missing): the whole suite, then
+# the whole suite again built with the address and undefined-behaviour sanitizers, and a
+# short fuzzing run of the engine; last, the Debian package built twice with
+# dpkg-buildpackage (without its test suite, which has just run) to show it is
+# reproducible, and the first build checked with lintian, appstreamcli,
+# desktop-file-validate, man --warnings and autopkgtest (tests/package/package_check.sh).
+# Each part's time is printed after it.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$top/scripts/install-deps.sh" test
@@ -67,8 +68,12 @@ if [ -n "$fuzz_pid" ]; then
   took "fuzzing, from the sanitized suite's start to its end" "$start"
 fi
 
-echo "== Reproducible package"
+echo "== Debian package"
 start=$SECONDS
 "$top/scripts/check-reproducible.sh" "$top/build/reproducible" || status=1
 took "the package built twice and compared" "$start"
+start=$SECONDS
+changes=("$top"/build/reproducible/one/vimbo-calculator_*.changes)
+bash "$top/tests/package/package_check.sh" "${changes[0]}" "$top/build/package-check" || status=1
+took "lintian, validators and autopkgtest on the package" "$start"
 exit "$status"

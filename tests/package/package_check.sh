@@ -1,34 +1,36 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package from the build folder with plain cpack and checks it as a
-# distribution would: lintian, the AppStream and desktop entry validators and man's own
-# warnings on what it holds; any error or warning fails. Also that every file the desktop
-# needs is in it.
-#   package_check.sh BUILD_DIR OUT_DIR
+# Checks a build of the Debian package as the archive would: lintian on the .changes (source
+# and binary packages), the .deb's times and modes, that every file the desktop needs is in
+# it, the AppStream and desktop entry validators and man's own warnings on what it holds
+# (any error or warning fails), and last autopkgtest on the installed package, through the
+# "null" server: on this machine itself, which it installs the package on (removed again
+# afterwards unless it was installed before).
+#   package_check.sh CHANGES_FILE OUT_DIR
 set -uo pipefail
-build="$1" out="$2"
+changes="$1" out="$2"
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
+[ -f "$changes" ] || { echo "FAIL: no such .changes file: $changes" >&2; exit 1; }
 rm -rf "$out" && mkdir -p "$out" || exit 1
-(cd "$out" && cpack --config "$build/CPackConfig.cmake" -B "$out" >cpack.log 2>&1) ||
-  { cat "$out/cpack.log" >&2; echo "FAIL: cpack" >&2; exit 1; }
-debs=("$out"/vimbo-calculator_*.deb)
-[ "${#debs[@]}" = 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: cpack made no single .deb" >&2; exit 1; }
+built="$(dirname "$changes")"
+debs=("$built"/vimbo-calculator_*.deb)
+[ "${#debs[@]}" = 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no single .deb in $built" >&2; exit 1; }
 deb="${debs[0]}"
 echo "== $(basename "$deb")"
 dpkg-deb --field "$deb" Version Depends Recommends
 
-echo "== lintian"
-report="$(lintian --fail-on error,warning --display-info "$deb" 2>&1)" ||
+echo "== lintian (source and binary)"
+report="$(lintian --pedantic --display-info --fail-on error,warning "$changes" 2>&1)" ||
   fail "lintian reports errors or warnings"
 grep -v 'running with root privileges' <<<"$report"
 
 echo "== times and modes"
-# One time in the whole package, the changelog's latest (or SOURCE_DATE_EPOCH), however late
-# it is built; and the .deb's own members as dpkg-deb writes them, whatever the umask.
-changelog="$(dirname "${BASH_SOURCE[0]}")/../../packaging/changelog"
-when="$(date -u -d "@${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l "$changelog" -S Timestamp)}" '+%F %T')"
+# One time in the whole package, the changelog's latest, however late it is built; and the
+# .deb's own members as dpkg-deb writes them, whatever the umask. The .changes carries the
+# date of the changelog's latest entry.
+when="$(date -u -d "$(sed -n 's/^Date: //p' "$changes")" '+%F %T')"
 for part in --ctrl-tarfile --fsys-tarfile; do
   dpkg-deb "$part" "$deb" | TZ=UTC tar -tv --full-time | grep -vF " $when ./" &&
     fail "a time other than $when in the package (above)"
@@ -39,7 +41,7 @@ root="$out/root"
 dpkg-deb -x "$deb" "$root" || exit 1
 for file in usr/bin/vimbo-calculator usr/bin/vimbo-eval \
     usr/share/man/man1/vimbo-calculator.1.gz usr/share/man/man1/vimbo-eval.1.gz \
-    usr/share/doc/vimbo-calculator/copyright usr/share/doc/vimbo-calculator/changelog.Debian.gz \
+    usr/share/doc/vimbo-calculator/copyright usr/share/doc/vimbo-calculator/changelog.gz \
     usr/share/applications/io.github.vimbo_calculator.VimboCalculator.desktop \
     usr/share/metainfo/io.github.vimbo_calculator.VimboCalculator.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/vimbo-calculator.svg; do
@@ -71,6 +73,17 @@ for page in "$root"/usr/share/man/man1/*.gz; do
   report="$(MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)"
   [ -z "$report" ] || { echo "$report"; fail "man warns about $(basename "$page")"; }
 done
+
+echo "== autopkgtest (null server)"
+installed_before=no
+dpkg-query -W -f='${Status}' vimbo-calculator 2>/dev/null | grep -q 'ok installed' &&
+  installed_before=yes
+autopkgtest --output-dir "$out/autopkgtest" "$changes" -- null >"$out/autopkgtest.log" 2>&1 ||
+  { tail -n 60 "$out/autopkgtest.log" >&2; fail "autopkgtest"; }
+cat "$out/autopkgtest/summary" 2>/dev/null
+if [ "$installed_before" = no ]; then
+  apt-get purge -y -qq vimbo-calculator >/dev/null 2>&1 || true
+fi
 
 [ "$status" = 0 ] && echo "passed"
 exit "$status"
