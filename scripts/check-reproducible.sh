@@ -12,32 +12,14 @@
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 work="$(mkdir -p "${1:-$top/build/reproducible}" && cd "${1:-$top/build/reproducible}" && pwd)"
-jobs="$(nproc)"
 
-# Copies the tree's files as git sees them (committed or not, without what it ignores).
-copy_tree() {  # destination
-  rm -rf "$(dirname "$1")" && mkdir -p "$1"
-  git -C "$top" ls-files -z --cached --others --exclude-standard |
-    (cd "$top" && xargs -0 sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh) |
-    (cd "$top" && tar --null -T - -cf -) | tar -xf - -C "$1"
-}
-
-build_package() {  # source copy, umask, time zone, locale
-  local src="$1"
-  echo "== Package from $src (umask $2, TZ=$3, LC_ALL=$4)"
-  (
-    umask "$2"
-    export TZ="$3" LC_ALL="$4" DEB_BUILD_OPTIONS="nocheck parallel=$jobs"
-    cd "$src"
-    dpkg-buildpackage -us -uc -Pnocheck >../build.log 2>&1 ||
-      { tail -n 40 ../build.log >&2; echo "FAIL: dpkg-buildpackage in $src" >&2; exit 1; }
-  )
-}
+# shellcheck source=build-package.sh
+source "$top/scripts/build-package.sh"
 
 first="$work/one/vimbo-calculator"
 second="$work/second-path/a/vimbo-calculator"
-copy_tree "$first"
-copy_tree "$second"
+copy_tree "$top" "$first"
+copy_tree "$top" "$second"
 # Side by side: each build has long stretches on one core (configuring, debhelper's steps,
 # compressing) that the other's compiling fills.
 build_package "$first" 022 UTC C.UTF-8 &
