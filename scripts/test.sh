@@ -40,7 +40,7 @@ took "sanitizer build" "$start"
 start=$SECONDS
 # The sanitized test processes spend most of their time starting (the runtime maps its
 # shadow memory), not computing: they run two to a core, and the fuzzing uses the cores
-# meanwhile; its output follows.
+# meanwhile and on through the package's build; its output follows that.
 logs="$top/build/logs"
 mkdir -p "$logs"
 # In a session of its own, so that stopping the test command stops the fuzzing's whole
@@ -49,6 +49,7 @@ fuzz_pid=""
 stop_fuzzing() { [ -z "$fuzz_pid" ] || kill -- -"$fuzz_pid" 2>/dev/null || true; }
 trap stop_fuzzing EXIT
 trap 'exit 1' INT TERM
+fuzz_start=$SECONDS
 if [ -x "$top/scripts/fuzz.sh" ]; then
   setsid -w "$top/scripts/fuzz.sh" 60 >"$logs/fuzz.log" 2>&1 &
   fuzz_pid=$!
@@ -60,14 +61,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   test_suite "$top/build/sanitize" "$((jobs * 2))" '^(app_e2e_.*|.*_on_xcb)$'
 took "sanitized suite" "$start"
 
-if [ -n "$fuzz_pid" ]; then
-  echo "== Fuzzing (short run)"
-  wait "$fuzz_pid" || status=1
-  fuzz_pid=""
-  cat "$logs/fuzz.log"
-  took "fuzzing, from the sanitized suite's start to its end" "$start"
-fi
-
 echo "== Debian package"
 start=$SECONDS
 "$top/scripts/build-package.sh" "$top/build/package" || status=1
@@ -76,4 +69,12 @@ start=$SECONDS
 changes=("$top"/build/package/vimbo-calculator_*.changes)
 bash "$top/tests/package/package_check.sh" "${changes[0]}" "$top/build/package-check" || status=1
 took "lintian, validators and autopkgtest on the package" "$start"
+
+if [ -n "$fuzz_pid" ]; then
+  echo "== Fuzzing (short run)"
+  wait "$fuzz_pid" || status=1
+  fuzz_pid=""
+  cat "$logs/fuzz.log"
+  took "fuzzing, from the sanitized suite's start to its end" "$fuzz_start"
+fi
 exit "$status"
