@@ -18,20 +18,10 @@ bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-QStringView WithoutBlanks(QStringView text) {
-    while (!text.isEmpty() && text.front().isSpace()) {
-        text = text.mid(1);
-    }
-    while (!text.isEmpty() && text.back().isSpace()) {
-        text.chop(1);
-    }
-    return text;
-}
-
 }  // namespace
 
 bool EndsWithValue(QStringView text) {
-    text = WithoutBlanks(text);
+    text = text.trimmed();
     if (text.isEmpty()) {
         return false;
     }
@@ -49,9 +39,9 @@ bool EndsWithValue(QStringView text) {
 }
 
 bool StartsWithValue(QStringView text, bool signedNumber) {
-    text = WithoutBlanks(text);
+    text = text.trimmed();
     if (signedNumber && !text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
-        text = WithoutBlanks(text.mid(1));
+        text = text.mid(1).trimmed();
     }
     if (text.isEmpty()) {
         return false;
