@@ -100,6 +100,7 @@ TEST(PastedIntoInput, NoLineBreakOrTabReachesTheLine) {
     const TextRows rows = {
         {"215.12\n", "215.12"},                      // a spreadsheet cell
         {"1\n2.5\n-3\n", "1+2.5+-3"},                // a column of cells
+        {"5\n- 3", "5+- 3"},                         // a sign and a blank
         {"10\t20\t30", "10+20+30"},                  // a row of cells
         {"1,234.50\r\n5%\r\n.5", "1,234.50+5%+.5"},  // grouped, per cent, a point
         {"2 \n 3", "2+3"},                           // blanks around the break
